@@ -6,16 +6,12 @@
 #include "posting/ScanListing.h"
 #include "posting/ScanRunStore.h"
 #include "posting/ScandevRegister.h"
+#include "scanner/ScanFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace tekvora::posting {
-
-QString scanArchiveName(int scannerId, const QDateTime &now)
-{
-    return QStringLiteral("Sc%1_%2.SOF").arg(scannerId).arg(now.toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss")));
-}
 
 ScanProcessingResult processScanFile(const ScanProcessingRequest &request, app::UserPrompt &prompt)
 {
@@ -56,7 +52,7 @@ ScanProcessingResult processScanFile(const ScanProcessingRequest &request, app::
 
     prompt.inform(texts::processingDone(run.barcodeCount, result.recordCount, run.lastProcessedLine));
     const QString archive =
-        QFileInfo(request.scanFile).absolutePath() + QLatin1Char('/') + scanArchiveName(run.scannerId, request.now);
+        QFileInfo(request.scanFile).absolutePath() + QLatin1Char('/') + scanner::scanFileArchiveName(run.scannerId, request.now);
     if (QFile::exists(archive) || !QFile::rename(request.scanFile, archive))
         prompt.error(texts::renameFailed);
     else

@@ -36,7 +36,4 @@ struct ScanProcessingResult
 /// and question goes through `prompt`.
 ScanProcessingResult processScanFile(const ScanProcessingRequest &request, app::UserPrompt &prompt);
 
-/// "Sc" + scanner id + "_" + yyyy-MM-dd_hh-mm-ss + ".SOF".
-QString scanArchiveName(int scannerId, const QDateTime &now);
-
 } // namespace tekvora::posting

@@ -19,6 +19,8 @@ public:
         db.setDatabaseName(dir.filePath(QStringLiteral("tekvora.sqlite")));
         db.open();
         for (const char *sql : {
+                 "PRAGMA journal_mode = WAL",
+                 "PRAGMA synchronous = NORMAL",
                  "CREATE TABLE Scanimp (SC_ID INTEGER PRIMARY KEY, SC_Seq INTEGER, SC_EntryType INTEGER,"
                  " SC_TourID INTEGER, SC_TourNr INTEGER, SC_ObjNr INTEGER, SC_ObjID INTEGER, SC_PersNr INTEGER,"
                  " SC_TaetigNr INTEGER, SC_TaetigID INTEGER, SC_JobID INTEGER, SC_TourType INTEGER,"
