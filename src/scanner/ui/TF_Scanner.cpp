@@ -1,7 +1,7 @@
 #include "scanner/ui/TF_Scanner.h"
 
 #include "app/UserPrompt.h"
-#include "scanner/ImportProcessing.h"
+#include "posting/ScanProcessing.h"
 #include "scanner/ScanFile.h"
 #include "scanner/ScannerRegister.h"
 #include "scanner/ScannerRegisterColumns.h"
@@ -35,6 +35,19 @@ namespace {
 
 const QString StaffFilter = QStringLiteral("P_Aktiv='true' AND P_OptTourplan='true'");
 const QString SiteFilter = QStringLiteral("O_Aktiv='True'");
+
+/// Keeps the dialog disabled while processing runs, also when it leaves early.
+class DisabledWhileBusy
+{
+public:
+    explicit DisabledWhileBusy(QWidget *widget) : m_widget(widget) { m_widget->setEnabled(false); }
+    ~DisabledWhileBusy() { m_widget->setEnabled(true); }
+    DisabledWhileBusy(const DisabledWhileBusy &) = delete;
+    DisabledWhileBusy &operator=(const DisabledWhileBusy &) = delete;
+
+private:
+    QWidget *m_widget;
+};
 
 /// The hourglass for as long as an operation runs, also when it leaves early.
 class WaitCursor
@@ -136,6 +149,7 @@ void TF_Scanner::buildReadingTab(QWidget *tab)
     m_count = valueLabel(QStringLiteral("lblBarcodes"));
     m_deviceId = valueLabel(QStringLiteral("lblDeviceId"));
     m_clock = valueLabel(QStringLiteral("lblClock"));
+    m_records = valueLabel(QStringLiteral("lblRecords"));
     m_listing = new QListWidget;
     m_listing->setObjectName(QStringLiteral("lbListing"));
     QFont mono(QStringLiteral("Monospace"));
@@ -163,6 +177,7 @@ void TF_Scanner::buildReadingTab(QWidget *tab)
     labels->addRow(QStringLiteral("Barcodes"), m_count);
     labels->addRow(QStringLiteral("Geräte-ID"), m_deviceId);
     labels->addRow(QStringLiteral("Uhrzeit"), m_clock);
+    labels->addRow(QStringLiteral("Datensätze"), m_records);
     auto *right = new QVBoxLayout;
     right->addLayout(labels);
     right->addWidget(m_listing, 1);
@@ -436,15 +451,18 @@ void TF_Scanner::btnDiscardImportClick()
 
 void TF_Scanner::btnProcessImportClick()
 {
-    if (!importProcessor()) {
-        m_prompt.error(QStringLiteral("Die Verarbeitung der Importdatei ist in diesem Programm nicht enthalten."));
-        return;
-    }
     {
         WaitCursor wait;
-        setEnabled(false);
-        importProcessor()(scanFilePath(m_scanDir), m_prompt, *this);
-        setEnabled(true);
+        DisabledWhileBusy busy(this);
+        const posting::ScanProcessingRequest request{
+            m_db, scanFilePath(m_scanDir),
+            {int(standardNumbers().site), int(standardNumbers().person)}, QDateTime::currentDateTime()};
+        const posting::ScanProcessingResult result = posting::processScanFile(request, m_prompt);
+        m_listing->clear();
+        m_listing->addItems(result.listing);
+        m_deviceId->setText(result.deviceId);
+        m_count->setText(QString::number(result.barcodeCount));
+        m_records->setText(QString::number(result.recordCount));
     }
     setButtons();
 }

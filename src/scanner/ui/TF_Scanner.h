@@ -102,6 +102,7 @@ private:
     QLabel *m_count = nullptr;
     QLabel *m_deviceId = nullptr;
     QLabel *m_clock = nullptr;
+    QLabel *m_records = nullptr;
     QListWidget *m_listing = nullptr;
 
     ScannerRegisterModel *m_model = nullptr;
