@@ -32,6 +32,9 @@ struct AppState
 {
     StartupState startup;
     ClientDirs dirs;
+    /// "Stundenformat hh:mm": durations as hours and minutes instead of decimal hours. Set by the
+    /// check boxes of the main window and the posting and editing dialogs; off at every start.
+    bool hourMinuteFormat = false;
 };
 
 AppState &appState();

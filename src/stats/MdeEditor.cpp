@@ -1,5 +1,6 @@
 #include "stats/MdeEditor.h"
 
+#include "app/Durations.h"
 #include "stats/StatsStorage.h"
 
 #include <QSqlError>
@@ -52,7 +53,7 @@ QDateTime endFromDuration(const QDateTime &start, double hours)
 {
     if (!start.isValid())
         return {};
-    return start.addSecs(qint64(std::nearbyint(hours * 60.0)) * 60);
+    return start.addSecs(qint64(app::hoursToMinutes(hours)) * 60);
 }
 
 EditPeriodBounds editVisitBounds(const StatsPeriod &period)

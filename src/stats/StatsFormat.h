@@ -1,0 +1,14 @@
+#pragma once
+
+#include "stats/StatsViews.h"
+
+#include <QString>
+#include <QVariant>
+
+namespace tekvora::stats {
+
+/// A stored value as the statistics show it: dates "dd.mm.yyyy", times "dd.mm.yyyy hh:mm",
+/// durations " 1,25 Std" or, in the hour-and-minute format, " 1:15 Std".
+QString columnText(ColumnKind kind, const QVariant &stored, bool hourMinuteFormat);
+
+} // namespace tekvora::stats
