@@ -201,12 +201,12 @@ bool ScannerOperations::setClock(const ScannerSetup &setup)
     return true;
 }
 
-bool ScannerOperations::discardScanFile(const QString &scanFile)
+bool discardScanFile(const QString &scanFile, app::UserPrompt &prompt)
 {
-    if (!m_prompt.confirm(texts::ConfirmDiscard))
+    if (!prompt.confirm(texts::ConfirmDiscard))
         return false;
     if (QFile::exists(scanFile) && !QFile::remove(scanFile)) {
-        m_prompt.error(texts::DiscardFailed.arg(scanFile));
+        prompt.error(texts::DiscardFailed.arg(scanFile));
         return false;
     }
     return true;

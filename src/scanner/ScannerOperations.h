@@ -31,8 +31,7 @@ struct ReadOptions
     bool clearAfterRead = true;   ///< "Scannerspeicher nach Auslesen löschen"
 };
 
-/// "Scanner lesen", "Scannerspeicher löschen", "Scanner-Uhrzeit setzen" and "Importdatei verwerfen",
-/// each opening and closing its own connection. Messages go to the prompt, labels and listing to the monitor.
+/// "Scanner lesen", "Scannerspeicher löschen" and "Scanner-Uhrzeit setzen", each opening and closing its own connection. Messages go to the prompt, labels and listing to the monitor.
 class ScannerOperations
 {
 public:
@@ -47,8 +46,6 @@ public:
     bool clearMemory(const ScannerSetup &setup);
     /// True when the clock was set.
     bool setClock(const ScannerSetup &setup);
-    /// Asks first; true when the file is gone.
-    bool discardScanFile(const QString &scanFile);
 
 private:
     std::optional<QString> openLink(const ScannerSetup &setup);
@@ -62,5 +59,8 @@ private:
     ScannerMonitor &m_monitor;
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTime(); };
 };
+
+/// "Importdatei verwerfen": asks first; true when the file is gone.
+bool discardScanFile(const QString &scanFile, app::UserPrompt &prompt);
 
 } // namespace tekvora::scanner

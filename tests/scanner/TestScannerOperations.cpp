@@ -236,9 +236,9 @@ void TestScannerOperations::discardAsksFirst()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     f.prompt.answers << false << true;
-    QVERIFY(!f.operations.discardScanFile(f.setup.scanFile));
+    QVERIFY(!discardScanFile(f.setup.scanFile, f.prompt));
     QVERIFY(QFile::exists(f.setup.scanFile));
-    QVERIFY(f.operations.discardScanFile(f.setup.scanFile));
+    QVERIFY(discardScanFile(f.setup.scanFile, f.prompt));
     QVERIFY(!QFile::exists(f.setup.scanFile));
     QCOMPARE(f.prompt.shown, QStringList(2, "? Wollen Sie die Importdatei wirklich löschen?"));
 }

@@ -444,8 +444,7 @@ void TF_Scanner::btnSetClockClick()
 
 void TF_Scanner::btnDiscardImportClick()
 {
-    ScannerRegister scanners(m_db);
-    ScannerOperations(m_link, scanners, m_prompt, *this).discardScanFile(scanFilePath(m_scanDir));
+    discardScanFile(scanFilePath(m_scanDir), m_prompt);
     setButtons();
 }
 
