@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EmulatedScanner.h"
+#include "app/ClientDirs.h"
 #include "scanner/Csp2Link.h"
 #include "scanner/ScanFile.h"
 #include "scanner/ScannerMonitor.h"
@@ -8,6 +9,7 @@
 #include "scanner/ScannerRegister.h"
 #include "support/PresetPrompt.h"
 
+#include <QDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
@@ -50,7 +52,8 @@ struct ScannerFixture
     ScannerFixture()
     {
         setup.portField = scanner.devicePath();
-        setup.scanFile = scanner::scanFilePath(dir.path());
+        setup.scanFile = scanner::scanFilePath(dirs.scanDir());
+        QDir().mkpath(dirs.scanDir());
     }
     QByteArray scanFileBytes() const
     {
@@ -60,6 +63,7 @@ struct ScannerFixture
 
     QTemporaryDir dir;
     QSqlDatabase db = openRegister(dir);
+    app::ClientDirs dirs{dir.path(), 1, dir.filePath(QStringLiteral("settings"))};
     EmulatedScanner scanner;
     scanner::Csp2Link link;
     scanner::ScannerRegister scanners{db};

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QSqlTableModel>
 #include <QTabWidget>
 #include <QTableView>
@@ -40,7 +41,7 @@ void TestTF_Scanner::readsScannerAndSwitchesButtons()
     ScannerFixture f;
     f.scanner.emulator.addBarcode(QDateTime({2026, 12, 10}, {7, 30, 12}), "ON1234");
     f.scanner.emulator.addBarcode(QDateTime({2026, 12, 10}, {7, 31, 0}), "MA17");
-    TF_Scanner window(f.db, f.dir.path(), f.prompt);
+    TF_Scanner window(f.db, f.dirs, f.prompt);
     QCOMPARE(window.windowTitle(), QString("Scanner-Support"));
     auto *read = window.findChild<QPushButton *>("btnReadScanner");
     auto *process = window.findChild<QPushButton *>("btnProcessImport");
@@ -76,7 +77,7 @@ void TestTF_Scanner::registerTabShowsColumnsAndHints()
     ScannerFixture f;
     QSqlQuery(f.db).exec("UPDATE Scandev SET SV_Name = 'OPN-2001 Lager', SV_Pers = 17, SV_ErhaltenAm = '2026-03-01', "
                          "SV_Zuletztgelesen = '2026-12-10 16:45:00', SV_Bindung = 1, SV_Kommentar = 'Ersatzgerät'");
-    TF_Scanner window(f.db, f.dir.path(), f.prompt);
+    TF_Scanner window(f.db, f.dirs, f.prompt);
     window.resize(900, 520);
     window.show();
     window.showTab(1);
@@ -111,13 +112,14 @@ void TestTF_Scanner::savesSettingsOnClose()
 {
     ScannerFixture f;
     {
-        TF_Scanner window(f.db, f.dir.path(), f.prompt);
+        TF_Scanner window(f.db, f.dirs, f.prompt);
         window.findChild<QLineEdit *>("edPort")->setText("2");
         window.close();
     }
-    QFile file(scanSettingsPath(f.dir.path()));
+    QFile file(scanSettingsPath(f.dirs.scanDir()));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("SCANPORT=2\r\nSTOBJEKT=999999\r\nSTPERSON=9999\r\n"));
+    QVERIFY(QSettings(f.dirs.settingsFile(), QSettings::IniFormat).contains("Scanner/Geometry"));
 }
 
 QTEST_MAIN(TestTF_Scanner)

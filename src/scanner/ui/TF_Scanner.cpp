@@ -1,5 +1,6 @@
 #include "scanner/ui/TF_Scanner.h"
 
+#include "app/Placement.h"
 #include "app/UserPrompt.h"
 #include "posting/ScanProcessing.h"
 #include "scanner/ScanFile.h"
@@ -78,17 +79,18 @@ QLabel *valueLabel(const QString &objectName)
 
 } // namespace
 
-TF_Scanner::TF_Scanner(QSqlDatabase db, const QString &scanDir, app::UserPrompt &prompt, QWidget *parent)
-    : QDialog(parent), m_db(std::move(db)), m_scanDir(scanDir), m_prompt(prompt)
+TF_Scanner::TF_Scanner(QSqlDatabase db, const app::ClientDirs &dirs, app::UserPrompt &prompt, QWidget *parent)
+    : QDialog(parent), m_db(std::move(db)), m_scanDir(dirs.scanDir()), m_settingsFile(dirs.settingsFile()),
+      m_prompt(prompt)
 {
     setObjectName(QStringLiteral("TF_Scanner"));
     setWindowTitle(QStringLiteral("Scanner-Support"));
-    if (parent) {
-        const QRect main = parent->geometry();
-        setGeometry(main.x() + 50, main.y() + 100, qMax(600, main.width() - 50), qMax(420, main.height() - 200));
-    } else {
-        resize(760, 520);
-    }
+    resize(760, 520);
+    if (parent)
+        setGeometry(app::relativeGeometry(parent->geometry(), 50, 100, -50, -200));
+    const QSettings placement(m_settingsFile, QSettings::IniFormat);
+    if (placement.contains(QStringLiteral("Scanner/Geometry")))
+        restoreGeometry(placement.value(QStringLiteral("Scanner/Geometry")).toByteArray());
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
@@ -475,6 +477,8 @@ void TF_Scanner::saveSettings()
                      {m_port->text(), m_standardSite->text(), m_standardPerson->text()}, m_prompt);
     if (m_model)
         m_model->submitAll();
+    QSettings placement(m_settingsFile, QSettings::IniFormat);
+    placement.setValue(QStringLiteral("Scanner/Geometry"), saveGeometry());
 }
 
 void TF_Scanner::closeEvent(QCloseEvent *event)

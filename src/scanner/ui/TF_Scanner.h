@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ClientDirs.h"
 #include "scanner/Csp2Link.h"
 #include "scanner/ScanSettings.h"
 #include "scanner/ScannerOperations.h"
@@ -45,8 +46,9 @@ class TF_Scanner : public QDialog, private ScannerMonitor
     Q_OBJECT
 
 public:
-    /// `scanDir` holds "Scandata.ini" and "Scanimp.txt"; `db` holds Scandev.
-    TF_Scanner(QSqlDatabase db, const QString &scanDir, app::UserPrompt &prompt, QWidget *parent = nullptr);
+    /// The scanner directory of `dirs` holds "Scandata.ini" and "Scanimp.txt", its settings file the
+    /// window's placement; `db` holds Scandev.
+    TF_Scanner(QSqlDatabase db, const app::ClientDirs &dirs, app::UserPrompt &prompt, QWidget *parent = nullptr);
     ~TF_Scanner() override;
 
     void setChoices(ScannerChoices choices) { m_choices = std::move(choices); }
@@ -85,6 +87,7 @@ private:
 
     QSqlDatabase m_db;
     QString m_scanDir;
+    QString m_settingsFile;
     app::UserPrompt &m_prompt;
     ScannerChoices m_choices;
     Csp2Link m_link;
