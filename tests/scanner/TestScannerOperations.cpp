@@ -21,6 +21,7 @@ class TestScannerOperations : public QObject
 private slots:
     void readWritesFileSetsClockAndClears();
     void readWithoutClockOrClearing();
+    void overlongPacketsAreSkipped();
     void emptyScannerWritesNoFileButGetsClock();
     void unregisteredScannerIsRefused();
     void existingScanFileIsNeverOverwritten();
@@ -76,6 +77,17 @@ void TestScannerOperations::readWithoutClockOrClearing()
     QCOMPARE(f.scanner.emulator.barcodes().size(), 1);
     QVERIFY(f.scanner.emulator.clock().secsTo(clock) > -3);
     QCOMPARE(f.monitor.listing.size(), 2);
+}
+
+void TestScannerOperations::overlongPacketsAreSkipped()
+{
+    ScannerFixture f;
+    const QByteArray longest(95, 'X'); // a packet of 101 bytes
+    f.scanner.emulator.addBarcode(QDateTime({2026, 12, 10}, {7, 30, 12}), longest);
+    f.scanner.emulator.addBarcode(QDateTime({2026, 12, 10}, {7, 31, 0}), longest + 'Y');
+
+    QVERIFY(f.operations.readScanner(f.setup, {false, false}));
+    QCOMPARE(f.scanFileBytes(), "SC_ID:12345678\r\n10.12.2026 07:30 " + longest + "\r\n");
 }
 
 void TestScannerOperations::emptyScannerWritesNoFileButGetsClock()
