@@ -1,8 +1,9 @@
 #include "stats/GridFilter.h"
 
+#include "app/Durations.h"
+#include "stats/StatsFormat.h"
 #include "stats/StatsStorage.h"
 
-#include <cmath>
 
 namespace tekvora::stats {
 
@@ -27,29 +28,6 @@ bool parseMoment(const QString &text, QDateTime *low, QDateTime *high)
         return false;
     *low = day.startOfDay();
     *high = day.addDays(1).startOfDay();
-    return true;
-}
-
-// Hours as typed: "1,5", "1.5" or hours and minutes "1:30".
-bool parseMinutes(const QString &text, qint64 *minutes)
-{
-    const QString trimmed = text.trimmed();
-    const qsizetype colon = trimmed.indexOf(QLatin1Char(':'));
-    bool ok = false;
-    if (colon >= 0) {
-        const qint64 hours = colon == 0 ? 0 : trimmed.left(colon).toLongLong(&ok);
-        if (colon != 0 && !ok)
-            return false;
-        const qint64 rest = trimmed.mid(colon + 1).toLongLong(&ok);
-        if (!ok || rest < 0 || rest > 59)
-            return false;
-        *minutes = hours * 60 + (trimmed.startsWith(QLatin1Char('-')) ? -rest : rest);
-        return true;
-    }
-    const double hours = QString(trimmed).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || !std::isfinite(hours) || std::abs(hours) > 1e6)
-        return false;
-    *minutes = std::llround(hours * 60.0);
     return true;
 }
 
@@ -157,12 +135,12 @@ bool makeFilterCondition(const StatsColumn &column, FilterOperator op, const QSt
         break;
     }
     case ColumnKind::Duration: {
-        qint64 minutes = 0;
-        if (!parseMinutes(c.valueText, &minutes)) {
+        double hours = 0.0;
+        if (!parseHoursInput(c.valueText, &hours)) {
             *error = QStringLiteral("Bitte eine Dauer in Stunden eingeben (z. B. 1,5 oder 1:30).");
             return false;
         }
-        c.low = minutes;
+        c.low = app::hoursToMinutes(hours);
         break;
     }
     case ColumnKind::Date:

@@ -56,9 +56,34 @@ QDateTime endFromDuration(const QDateTime &start, double hours)
     return start.addSecs(qint64(app::hoursToMinutes(hours)) * 60);
 }
 
-EditPeriodBounds editVisitBounds(const StatsPeriod &period)
+namespace {
+
+const QString EditVisitsCondition = QStringLiteral("(SC_StartTime >= ?) AND (SC_StartTime <= ?)");
+
+QString selectList(const ViewDefinition &def)
 {
-    return {period.from(), period.until()};
+    QStringList fields;
+    for (const StatsColumn &column : def.columns)
+        fields << column.field;
+    return (fields + def.extraFields).join(QStringLiteral(", "));
+}
+
+} // namespace
+
+BoundSql editVisitsSql(const StatsPeriod &period)
+{
+    const ViewDefinition &def = editVisitsDefinition();
+    return {QStringLiteral("SELECT %1 FROM MdeObj WHERE %2 ORDER BY %3")
+                .arg(selectList(def), EditVisitsCondition, def.orderBy),
+            {storedDateTime(period.from()), storedDateTime(period.until())}};
+}
+
+BoundSql editPersonsSql(const QVariant &tourDate, const QVariant &tourId, const QVariant &objNr)
+{
+    const ViewDefinition &def = editPersonsDefinition();
+    return {QStringLiteral("SELECT %1 FROM MdePJ WHERE SC_TourDate = ? AND SC_TourID = ? AND SC_ObjNr = ? ORDER BY %2")
+                .arg(selectList(def), def.orderBy),
+            {tourDate, tourId, objNr}};
 }
 
 MdeEditor::MdeEditor(QSqlDatabase db) : m_db(std::move(db)) {}
@@ -297,14 +322,13 @@ bool MdeEditor::deleteZeroEntries(const StatsPeriod &period)
 std::optional<int> MdeEditor::deleteLongVisits(const StatsPeriod &period)
 {
     m_error.clear();
-    const EditPeriodBounds bounds = editVisitBounds(period);
     Transaction transaction(m_db);
     QSqlQuery query(m_db);
-    const QString inList = QStringLiteral(
-        "SELECT SC_ID FROM MdeObj WHERE (SC_StartTime >= ?) AND (SC_StartTime <= ?) AND (SC_Dauer > ?)");
+    const QString inList =
+        QStringLiteral("SELECT SC_ID FROM MdeObj WHERE ") + EditVisitsCondition + QStringLiteral(" AND (SC_Dauer > ?)");
     query.prepare(QStringLiteral("SELECT COUNT(*) FROM (") + inList + QLatin1Char(')'));
-    query.addBindValue(storedDateTime(bounds.from));
-    query.addBindValue(storedDateTime(bounds.to));
+    query.addBindValue(storedDateTime(period.from()));
+    query.addBindValue(storedDateTime(period.until()));
     query.addBindValue(LongVisitHours);
     if (!query.exec() || !query.next()) {
         fail(dbError(query));
@@ -314,8 +338,8 @@ std::optional<int> MdeEditor::deleteLongVisits(const StatsPeriod &period)
     for (const QString &sql : {QStringLiteral("DELETE FROM MdePJ WHERE SC_Ref IN (") + inList + QLatin1Char(')'),
                                QStringLiteral("DELETE FROM MdeObj WHERE SC_ID IN (") + inList + QLatin1Char(')')}) {
         query.prepare(sql);
-        query.addBindValue(storedDateTime(bounds.from));
-        query.addBindValue(storedDateTime(bounds.to));
+        query.addBindValue(storedDateTime(period.from()));
+        query.addBindValue(storedDateTime(period.until()));
         query.addBindValue(LongVisitHours);
         if (!query.exec()) {
             fail(dbError(query));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stats/StatsPeriod.h"
+#include "stats/StatsQuery.h"
 
 #include <QDateTime>
 #include <QSqlDatabase>
@@ -69,12 +70,9 @@ private:
 QDateTime endFromDuration(const QDateTime &start, double hours);
 
 /// The visits the editing dialog lists: starting from the period's first day 00:00 up to and
-/// including the day after its last day 00:00.
-struct EditPeriodBounds
-{
-    QDateTime from;
-    QDateTime to;
-};
-EditPeriodBounds editVisitBounds(const StatsPeriod &period);
+/// including the day after its last day 00:00; in key order.
+BoundSql editVisitsSql(const StatsPeriod &period);
+/// The person records of a visit's date, tour and site, whichever visit they name.
+BoundSql editPersonsSql(const QVariant &tourDate, const QVariant &tourId, const QVariant &objNr);
 
 } // namespace tekvora::stats

@@ -97,7 +97,56 @@ ViewDefinition accumulatedView()
             QStringLiteral("SC_ObjNr")};
 }
 
+ViewDefinition editVisits()
+{
+    return {QStringLiteral("MdeObj"),
+            QStringLiteral("SC_StartTime"),
+            {{QStringLiteral("Datum"), QStringLiteral("SC_TourDate"), K::Date},
+             {QStringLiteral("Obj-Nr"), QStringLiteral("SC_ObjNr"), K::Integer},
+             {QStringLiteral("Objekt-Bezeichnung"), QStringLiteral("SC_ObjBez"), K::Text},
+             {QStringLiteral("Beginn"), QStringLiteral("SC_StartTime"), K::DateTime},
+             {QStringLiteral("Ende"), QStringLiteral("SC_EndTime"), K::DateTime},
+             {QStringLiteral("Dauer"), QStringLiteral("SC_Dauer"), K::Duration},
+             {QStringLiteral("Dauer MA"), QStringLiteral("SC_DauerPers"), K::Duration},
+             {QStringLiteral("Dauer Tät."), QStringLiteral("SC_DauerJob"), K::Duration}},
+            {QStringLiteral("SC_ID"), QStringLiteral("SC_TourID")},
+            {},
+            {},
+            QStringLiteral("SC_ID")};
+}
+
+ViewDefinition editPersons()
+{
+    return {QStringLiteral("MdePJ"),
+            {},
+            {{QStringLiteral("P.-Nr."), QStringLiteral("SC_PersNr"), K::Integer},
+             {QStringLiteral("Name"), QStringLiteral("SC_Persname"), K::Text},
+             {QStringLiteral("Beginn MA"), QStringLiteral("SC_StartPers"), K::DateTime},
+             {QStringLiteral("Ende MA"), QStringLiteral("SC_EndPers"), K::DateTime},
+             {QStringLiteral("Dauer MA"), QStringLiteral("SC_DauerPers"), K::Duration},
+             {QStringLiteral("Tät.-Nr."), QStringLiteral("SC_TaetigNr"), K::Integer},
+             {QStringLiteral("Beginn Tätigkeit"), QStringLiteral("SC_StartJob"), K::DateTime},
+             {QStringLiteral("Ende Tätigkeit"), QStringLiteral("SC_EndJob"), K::DateTime},
+             {QStringLiteral("Dauer Tätigkeit"), QStringLiteral("SC_DauerJob"), K::Duration}},
+            {QStringLiteral("SC_ID"), QStringLiteral("SC_TaetigText"), QStringLiteral("SC_Ref")},
+            {},
+            {},
+            QStringLiteral("SC_TourDate, SC_TourID, SC_ObjNr, SC_ID")};
+}
+
 } // namespace
+
+const ViewDefinition &editVisitsDefinition()
+{
+    static const ViewDefinition visits = editVisits();
+    return visits;
+}
+
+const ViewDefinition &editPersonsDefinition()
+{
+    static const ViewDefinition persons = editPersons();
+    return persons;
+}
 
 int ViewDefinition::columnOf(const QString &field) const
 {

@@ -39,6 +39,11 @@ const ViewDefinition &viewDefinition(StatsView view);
 /// The person rows shown under a site visit (detail of the sites view), linked by SC_Ref.
 const ViewDefinition &visitPersonsDefinition();
 
+/// The visits of the editing dialog (primary key order) and the person records of a visit's
+/// date, tour and site there.
+const ViewDefinition &editVisitsDefinition();
+const ViewDefinition &editPersonsDefinition();
+
 /// Parses "1".."4"; false for anything else.
 bool statsViewFromNumber(int number, StatsView *view);
 
