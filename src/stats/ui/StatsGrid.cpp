@@ -1,5 +1,6 @@
 #include "stats/ui/StatsGrid.h"
 
+#include "stats/ui/GridColumns.h"
 #include "stats/ui/GridFilterDialog.h"
 #include "stats/ui/GridFooter.h"
 #include "stats/ui/StatsTableModel.h"
@@ -31,7 +32,7 @@ StatsGrid::StatsGrid(const ViewDefinition &definition, RecordNavigator::Buttons 
     m_view->setAlternatingRowColors(true);
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
-    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    fitColumnsToWidth(m_view, definition.columns);
     m_view->horizontalHeader()->setHighlightSections(false);
     m_view->installEventFilter(this);
 

@@ -7,6 +7,7 @@
 #include "stats/StatsStorage.h"
 #include "stats/StatsTexts.h"
 #include "stats/ui/EditTableModel.h"
+#include "stats/ui/GridColumns.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -27,7 +28,7 @@ constexpr RecordNavigator::Buttons EditButtons =
     | RecordNavigator::Insert | RecordNavigator::Delete | RecordNavigator::Post | RecordNavigator::Cancel
     | RecordNavigator::Refresh;
 
-QTableView *makeGrid(const QString &name, QAbstractItemModel *model, QWidget *parent)
+QTableView *makeGrid(const QString &name, EditTableModel *model, QWidget *parent)
 {
     auto *grid = new QTableView(parent);
     grid->setObjectName(name);
@@ -38,7 +39,7 @@ QTableView *makeGrid(const QString &name, QAbstractItemModel *model, QWidget *pa
                           | QAbstractItemView::SelectedClicked);
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    fitColumnsToWidth(grid, model->columns());
     return grid;
 }
 
