@@ -51,14 +51,14 @@ void PtyScannerHost::serve()
     QByteArray outgoing;
     Clock::time_point sendAt;
     while (!m_stop.load()) {
-        pollfd fd{m_master, POLLIN, 0};
-        const int waitMs = outgoing.isEmpty()
-                               ? PollMs
-                               : int(std::clamp<long long>(
-                                     std::chrono::duration_cast<std::chrono::milliseconds>(sendAt - Clock::now())
-                                         .count(),
-                                     0, PollMs));
-        if (::poll(&fd, 1, waitMs) > 0 && (fd.revents & POLLIN)) {
+        const bool due = !outgoing.isEmpty() && Clock::now() >= sendAt;
+        const auto untilDue = std::chrono::duration_cast<std::chrono::milliseconds>(sendAt - Clock::now()).count();
+        const int waitMs = outgoing.isEmpty() || due ? PollMs : int(std::clamp<long long>(untilDue, 0, PollMs));
+        // Wait for room only when a reply is due, so a link that stopped reading costs no CPU.
+        pollfd fd{m_master, short(POLLIN | (due ? POLLOUT : 0)), 0};
+        if (::poll(&fd, 1, waitMs) <= 0)
+            continue;
+        if (fd.revents & POLLIN) {
             char buffer[4096];
             const ssize_t got = ::read(m_master, buffer, sizeof buffer);
             if (got > 0) {
