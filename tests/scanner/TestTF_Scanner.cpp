@@ -1,4 +1,5 @@
 #include "ScannerFixture.h"
+#include "scanner/StandardNumbers.h"
 #include "scanner/ui/TF_Scanner.h"
 
 #include <QCheckBox>
@@ -25,6 +26,7 @@ private slots:
     void readsScannerAndSwitchesButtons();
     void registerTabShowsColumnsAndHints();
     void savesSettingsOnClose();
+    void doubleClickChoices();
 
 private:
     // With TEKVORA_SCREENSHOTS=DIR set, the window is saved there for a look by eye.
@@ -120,6 +122,39 @@ void TestTF_Scanner::savesSettingsOnClose()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("SCANPORT=2\r\nSTOBJEKT=999999\r\nSTPERSON=9999\r\n"));
     QVERIFY(QSettings(f.dirs.settingsFile(), QSettings::IniFormat).contains("Scanner/Geometry"));
+}
+
+void TestTF_Scanner::doubleClickChoices()
+{
+    ScannerFixture f;
+    TF_Scanner window(f.db, f.dirs, f.prompt);
+    QStringList asked;
+    window.setChoices({[&](QWidget *, const QString &filter) -> std::optional<qint64> {
+                           asked << filter;
+                           return 42;
+                       },
+                       [&](QWidget *, const QString &filter) -> std::optional<qint64> {
+                           asked << filter;
+                           return 4711;
+                       },
+                       [&](QWidget *, const QDate &) -> std::optional<QDate> { return QDate(2026, 4, 1); }});
+    window.show();
+    window.showTab(1);
+    auto *grid = window.findChild<QTableView *>("grdScanner");
+    const auto *model = static_cast<const QSqlTableModel *>(grid->model());
+    for (const char *field : {"SV_Pers", "SV_ErhaltenAm"}) {
+        emit grid->doubleClicked(model->index(0, model->fieldIndex(field)));
+    }
+    auto *site = window.findChild<QLineEdit *>("edStandardObjekt");
+    QTest::mouseDClick(site, Qt::LeftButton);
+    QCOMPARE(site->text(), QString("4711"));
+    QCOMPARE(standardNumbers().site, qint64(4711));
+    QCOMPARE(asked, QStringList({"P_Aktiv='true' AND P_OptTourplan='true'", "O_Aktiv='True'"}));
+
+    QSqlQuery query(f.db);
+    QVERIFY(query.exec("SELECT SV_Pers, SV_ErhaltenAm FROM Scandev WHERE SV_ID = 1") && query.next());
+    QCOMPARE(query.value(0).toInt(), 42);
+    QCOMPARE(query.value(1).toString(), QString("2026-04-01"));
 }
 
 QTEST_MAIN(TestTF_Scanner)
