@@ -1,6 +1,7 @@
 #include "app/CommandSwitch.h"
 #include "app/GridRows.h"
 #include "app/HexCodes.h"
+#include "app/LabelListName.h"
 #include "app/LinkAddresses.h"
 #include "app/Placement.h"
 
@@ -19,6 +20,7 @@ private slots:
     void links_data();
     void links();
     void gridRows();
+    void labelListNames();
 };
 
 void TestSmallHelpers::hex()
@@ -86,6 +88,16 @@ void TestSmallHelpers::gridRows()
     QList<QStringList> two{{"h"}, {"z"}};
     sortGridRows(two, 0, 0, [](const QString &a, const QString &b) { return QString::compare(a, b); });
     QCOMPARE(two, (QList<QStringList>{{"h"}, {"z"}}));
+}
+
+void TestSmallHelpers::labelListNames()
+{
+    QStringList taken;
+    const auto isTaken = [&taken](const QString &name) { return taken.contains(name); };
+    QCOMPARE(freeLabelListName(".db", isTaken), "Tmppr000.db");
+    taken = {"Tmppr000.db", "Tmppr001.db", "Tmppr003.db"};
+    QCOMPARE(freeLabelListName(".db", isTaken), "Tmppr002.db");
+    QCOMPARE(freeLabelListName(".db", [](const QString &) { return true; }), QString());
 }
 
 QTEST_GUILESS_MAIN(TestSmallHelpers)
