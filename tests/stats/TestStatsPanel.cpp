@@ -4,6 +4,7 @@
 #include "stats/ui/StatsGrid.h"
 #include "stats/ui/StatsPanel.h"
 #include "stats/ui/StatsTableModel.h"
+#include "stats/ui/TFrSelJahrMon.h"
 #include "support/PresetPrompt.h"
 
 #include <QCheckBox>
@@ -29,6 +30,7 @@ private slots:
     void hourFormatSwitchesGridAndFooter();
     void tabsRefreshAndFollowRows();
     void rowsComeInBlocksAndFooterCoversAll();
+    void applyTakesTheSelectorsPeriod();
 };
 
 namespace {
@@ -122,6 +124,28 @@ void TestStatsPanel::rowsComeInBlocksAndFooterCoversAll()
     sites->view()->setCurrentIndex(sites->model()->index(0, 1));
     QTest::keyClicks(sites->view(), QStringLiteral("1234"));
     QCOMPARE(cell(sites, sites->currentRow(), 1), QStringLiteral("1234"));
+}
+
+void TestStatsPanel::applyTakesTheSelectorsPeriod()
+{
+    StatsFixture fx;
+    fx.addVisit(QStringLiteral("02.12.2026 08:00"), 1.0);
+    PresetPrompt prompt;
+    StatsPanel panel(fx.db().connectionName(), prompt);
+    auto *selector = panel.findChild<ui::TFrSelJahrMon *>();
+    QVERIFY(selector);
+    QCOMPARE(panel.period(), StatsPeriod::monthOf(QDate::currentDate()));
+
+    selector->setRange(QDate(2026, 12, 1), QDate(2026, 12, 31));
+    panel.findChild<QPushButton *>(QStringLiteral("btnAnwenden"))->click();
+    QCOMPARE(panel.period(), December);
+    QCOMPARE(panel.grid(StatsView::Sites)->model()->rowCount(), 1);
+
+    // A choice not applied is dropped on the next activation.
+    selector->setRange(QDate(2026, 1, 1), QDate(2026, 1, 31));
+    panel.activate();
+    QCOMPARE(selector->start(), December.start);
+    QCOMPARE(selector->end(), December.end);
 }
 
 QTEST_MAIN(TestStatsPanel)

@@ -7,6 +7,7 @@
 #include "stats/ui/GridFooter.h"
 #include "stats/ui/StatsGrid.h"
 #include "stats/ui/StatsTableModel.h"
+#include "stats/ui/TFrSelJahrMon.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -44,9 +45,10 @@ int indexOf(StatsView view)
 
 } // namespace
 
-StatsPanel::StatsPanel(QString connectionName, app::UserPrompt &prompt, QWidget *period, QWidget *parent)
+StatsPanel::StatsPanel(QString connectionName, app::UserPrompt &prompt, QWidget *parent)
     : QWidget(parent), m_connection(std::move(connectionName)), m_prompt(prompt),
-      m_period(StatsPeriod::monthOf(QDate::currentDate())), m_tabs(new QTabWidget(this)),
+      m_period(StatsPeriod::monthOf(QDate::currentDate())), m_selector(new ui::TFrSelJahrMon(this)),
+      m_tabs(new QTabWidget(this)),
       m_hourFormat(new QCheckBox(QStringLiteral("Stundenformat hh:mm"), this)),
       m_apply(new QPushButton(QStringLiteral("Anwenden"), this)),
       m_sitesActivity(readOnlyBox(QStringLiteral("edSitesActivityText"), this)),
@@ -72,9 +74,10 @@ StatsPanel::StatsPanel(QString connectionName, app::UserPrompt &prompt, QWidget 
     // Upper part: the period and what applies it.
     auto *periodBox = new QGroupBox(QStringLiteral("Anzeige einschränken auf den Zeitraum"), this);
     periodBox->setObjectName(QStringLiteral("gbZeitraum"));
+    // A narrow window may cut the selector off rather than refuse its width.
+    periodBox->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto *periodLayout = new QHBoxLayout(periodBox);
-    if (period)
-        periodLayout->addWidget(period);
+    periodLayout->addWidget(m_selector);
     auto *side = new QVBoxLayout;
     side->addWidget(m_apply);
     side->addStretch();
@@ -132,7 +135,7 @@ StatsPanel::StatsPanel(QString connectionName, app::UserPrompt &prompt, QWidget 
     layout->addWidget(periodBox);
     layout->addWidget(m_tabs, 1);
 
-    connect(m_apply, &QPushButton::clicked, this, &StatsPanel::applyRequested);
+    connect(m_apply, &QPushButton::clicked, this, &StatsPanel::apply);
     connect(m_hourFormat, &QCheckBox::clicked, this, &StatsPanel::hourFormatClicked);
     connect(m_tabs, &QTabWidget::currentChanged, this, &StatsPanel::tabShown);
     for (StatsView view : {StatsView::Sites, StatsView::Persons, StatsView::Activities, StatsView::Accumulated}) {
@@ -144,7 +147,19 @@ StatsPanel::StatsPanel(QString connectionName, app::UserPrompt &prompt, QWidget 
     connect(m_visitPersons, &StatsGrid::currentRowChanged, this, [this](int row) {
         m_sitesActivity->setText(m_visitPersons->model()->fieldValue(row, QStringLiteral("SC_TaetigText")).toString());
     });
+    activate();
+}
+
+void StatsPanel::activate()
+{
     syncHourFormat();
+    m_selector->setUp(QDate::currentDate(), -6);
+    m_selector->setRange(m_period.start, m_period.end);
+}
+
+void StatsPanel::apply()
+{
+    setPeriod({m_selector->start(), m_selector->end()});
 }
 
 StatsGrid *StatsPanel::grid(StatsView view) const
@@ -155,6 +170,7 @@ StatsGrid *StatsPanel::grid(StatsView view) const
 void StatsPanel::setPeriod(const StatsPeriod &period)
 {
     m_period = period;
+    m_selector->setRange(period.start, period.end);
     refresh();
 }
 

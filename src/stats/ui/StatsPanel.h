@@ -17,6 +17,9 @@ class UserPrompt;
 namespace tekvora::stats {
 
 class StatsGrid;
+namespace ui {
+class TFrSelJahrMon;
+}
 
 /// The statistics part of the main window: the period under "Anzeige einschränken auf den
 /// Zeitraum" with "Anwenden", "Stundenformat hh:mm" and the four tabs. Only the shown view's
@@ -26,7 +29,7 @@ class StatsPanel : public QWidget
     Q_OBJECT
 
 public:
-    StatsPanel(QString connectionName, app::UserPrompt &prompt, QWidget *period, QWidget *parent = nullptr);
+    StatsPanel(QString connectionName, app::UserPrompt &prompt, QWidget *parent = nullptr);
 
     StatsPeriod period() const { return m_period; }
     void setPeriod(const StatsPeriod &period);
@@ -37,8 +40,11 @@ public:
 
     /// Runs the current view's query again and its footer sums.
     void refresh();
-    /// The check box takes the program-wide duration format.
-    void syncHourFormat();
+    /// On every activation of the main window: the check box takes the program-wide duration
+    /// format; the period selector is set up for today and shows the applied period again.
+    void activate();
+    /// "Anwenden": the selector's period becomes the period; the current view is refreshed.
+    void apply();
 
     /// The current visit of the sites view, or 0.
     qint64 currentVisitId() const;
@@ -52,10 +58,9 @@ public:
 signals:
     /// The sites view was refreshed; free editing is possible only with rows.
     void sitesRowsChanged(bool haveRows);
-    /// "Anwenden" was pressed; the owner reads the period selector and calls setPeriod().
-    void applyRequested();
 
 private:
+    void syncHourFormat();
     void tabShown(int index);
     void hourFormatClicked(bool on);
     void closeView(StatsView view);
@@ -68,6 +73,7 @@ private:
     app::UserPrompt &m_prompt;
     StatsPeriod m_period;
     StatsView m_view = StatsView::Sites;
+    ui::TFrSelJahrMon *m_selector;
     QTabWidget *m_tabs;
     QCheckBox *m_hourFormat;
     QPushButton *m_apply;

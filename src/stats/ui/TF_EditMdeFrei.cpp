@@ -8,8 +8,10 @@
 #include "stats/StatsTexts.h"
 #include "stats/ui/EditTableModel.h"
 #include "stats/ui/GridColumns.h"
+#include "stats/ui/TF_Kalender.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -92,6 +94,8 @@ TF_EditMdeFrei::TF_EditMdeFrei(QString connectionName, app::UserPrompt &prompt, 
     m_hourFormat->setObjectName(QStringLiteral("cbStundenformat"));
     m_activityText->setObjectName(QStringLiteral("edTaetigkeitstext"));
     m_activityText->setReadOnly(true);
+    m_from->installEventFilter(this);
+    m_to->installEventFilter(this);
     m_from->setMaximumWidth(100);
     m_to->setMaximumWidth(100);
     auto *apply = new QPushButton(QStringLiteral("Anwenden"), this);
@@ -182,6 +186,16 @@ void TF_EditMdeFrei::done(int result)
     if (!postAll())
         return;
     QDialog::done(result);
+}
+
+bool TF_EditMdeFrei::eventFilter(QObject *watched, QEvent *event)
+{
+    // "von" and "bis" take their dates from the calendar on double-click.
+    if ((watched == m_from || watched == m_to) && event->type() == QEvent::MouseButtonDblClick) {
+        ui::TF_Kalender::pickForEdit(static_cast<QLineEdit *>(watched));
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool TF_EditMdeFrei::postAll()

@@ -40,6 +40,7 @@ public:
 
 protected:
     void done(int result) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void apply();
