@@ -56,13 +56,4 @@ double durationHours(ScanMinute start, ScanMinute end)
     return double(minutes) / 60.0;
 }
 
-double durationHours(const QTime &start, const QTime &end)
-{
-    const auto minutes = [](const QTime &t) { return t.isValid() ? t.hour() * 60 + t.minute() : 0; };
-    int difference = minutes(end) - minutes(start);
-    if (difference < 0)
-        difference += int(minutesPerDay);
-    return double(difference) / 60.0;
-}
-
 } // namespace tekvora::posting

@@ -16,6 +16,5 @@ QDate dateOfScanMinute(ScanMinute minute);
 /// Hours between the times of day of start and end; dates are ignored and an end before the
 /// start wraps over midnight (22:00 to 02:00 is 4 hours, 25 hours are 1 hour).
 double durationHours(ScanMinute start, ScanMinute end);
-double durationHours(const QTime &start, const QTime &end);
 
 } // namespace tekvora::posting
