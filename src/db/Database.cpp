@@ -1,6 +1,7 @@
 #include "db/Database.h"
 
 #include "app/UserPrompt.h"
+#include "db/PreparedStatements.h"
 #include "db/Schema.h"
 #include "db/TemplateDatabase.h"
 
@@ -110,6 +111,7 @@ DbResult openOrCreateClientDatabase(const QString &dataDir, const QString &conne
 
 void closeDatabase(const QString &connectionName)
 {
+    releasePreparedStatements(connectionName);
     if (!QSqlDatabase::contains(connectionName))
         return;
     {

@@ -167,6 +167,7 @@ public:
     QString run()
     {
         tableNames();
+        qualifyAmbiguousFields();
         markSetClauses();
         insertValues();
         comparisons();
@@ -246,13 +247,58 @@ private:
             if (isKeyword(token) && !token.isWord("AS"))
                 inFromList = inFromList && (token.isWord("INNER") || token.isWord("LEFT") || token.isWord("OUTER")
                                             || token.isWord("CROSS"));
-            if (expectTable && (token.kind == Kind::Word || token.kind == Kind::QuotedName) && !isKeyword(token))
-                rewriteTableName(i);
+            if (expectTable && (token.kind == Kind::Word || token.kind == Kind::QuotedName) && !isKeyword(token)) {
+                const qsizetype last = rewriteTableName(i);
+                if (inFromList)
+                    addSource(i, last);
+            }
             expectTable = false;
         }
     }
 
-    void rewriteTableName(qsizetype i)
+    /// Remembers a table of the from list with its alias ("MdePJ P").
+    void addSource(qsizetype table, qsizetype last)
+    {
+        QString alias = m_tokens[table].name();
+        qsizetype a = nextSig(last);
+        if (at(a) && at(a)->isWord("AS"))
+            a = nextSig(a);
+        if (at(a) && at(a)->kind == Kind::Word && !isKeyword(*at(a)))
+            alias = m_tokens[a].text;
+        m_sources.append({m_tokens[table].name(), alias});
+    }
+
+    /// In a join, a field name that more than one of the tables has is taken from the first table, as the
+    /// program's statements expect ("where SC_TourDate=" over MdePJ joined with MdeObj).
+    void qualifyAmbiguousFields()
+    {
+        if (m_sources.size() < 2)
+            return;
+        QList<TableDef> tables;
+        for (const auto &source : std::as_const(m_sources))
+            if (const auto def = tableDef(source.first))
+                tables.append(*def);
+        for (qsizetype i = 0; i < m_tokens.size(); ++i) {
+            const SqlToken &token = m_tokens[i];
+            if (token.kind != Kind::Word || isKeyword(token))
+                continue;
+            const SqlToken *before = at(prevSig(i));
+            const SqlToken *after = at(nextSig(i));
+            if ((before && (before->isSymbol(".") || before->isWord("AS")))
+                || (after && (after->isSymbol(".") || after->isSymbol("("))))
+                continue;
+            int owners = 0;
+            for (const TableDef &table : std::as_const(tables))
+                owners += table.field(token.text) ? 1 : 0;
+            if (owners < 2)
+                continue;
+            m_tokens.insert(i, {Kind::Symbol, QStringLiteral(".")});
+            m_tokens.insert(i, {Kind::Word, m_sources.first().second});
+            i += 2;
+        }
+    }
+
+    qsizetype rewriteTableName(qsizetype i)
     {
         qsizetype last = i;
         QString name = m_tokens[i].name();
@@ -263,6 +309,7 @@ private:
         const bool quote = m_tokens[i].kind == Kind::QuotedName || !isPlainName(canonical);
         replaceSpan(i, last, quote ? quoteIdentifier(canonical) : canonical);
         m_tokens[i].kind = quote ? Kind::QuotedName : Kind::Word;
+        return last;
     }
 
     void markSetClauses()
@@ -412,8 +459,12 @@ private:
             }
             if (!at(k) || !at(k)->isWord("VALUES"))
                 continue;
-            for (k = nextSig(k); at(k) && at(k)->isSymbol("("); k = nextSig(k))
+            for (k = nextSig(k); at(k) && at(k)->isSymbol("("); k = nextSig(k)) {
                 k = valueRow(k, fields);
+                if (!at(nextSig(k)) || !at(nextSig(k))->isSymbol(","))
+                    break;
+                k = nextSig(k);
+            }
         }
     }
 
@@ -501,6 +552,7 @@ private:
 
     QList<SqlToken> m_tokens;
     QList<bool> m_inSet;
+    QList<std::pair<QString, QString>> m_sources; ///< table and alias of each table in a from list
 };
 
 } // namespace

@@ -67,6 +67,15 @@ void TestSqlTranslator::translates_data()
            "values (1,4711,'01.02.2024','true','01.02.2024')"
         << "Insert into Scandev (SV_ID,SV_ScannerID,SV_ErhaltenAm,SV_Bindung,SV_Name) "
            "values (1,4711,'2024-02-01',1,'01.02.2024')";
+    QTest::addRow("join takes a shared field from the first table")
+        << "Select P.SC_PersNr from MdePJ P\nJoin MdeObj O on P.SC_Ref=O.SC_ID\nwhere SC_PersNr=12 AND SC_TourDate='05.01.2024'"
+        << "Select P.SC_PersNr from MdePJ P\nJoin MdeObj O on P.SC_Ref=O.SC_ID\nwhere SC_PersNr=12 AND "
+           "(P.SC_TourDate >= '2024-01-05' AND P.SC_TourDate < '2024-01-06')";
+    QTest::addRow("parameters stay") << "Select * from MdePJ where (SC_Ref=:SC_ID)"
+                                     << "Select * from MdePJ where (SC_Ref=:SC_ID)";
+    QTest::addRow("insert rows")
+        << "insert into Objekte (O_ID, O_Aktiv) values (1, 'true'), (2, 'false')"
+        << "insert into Objekte (O_ID, O_Aktiv) values (1, 1), (2, 0)";
     QTest::addRow("invalid date stays") << "SC_TourDate='31.02.2024'" << "SC_TourDate='31.02.2024'";
 
     // Untouched literals.

@@ -1,0 +1,159 @@
+// Store figures: bulk insert, the person view over a million records, look-ups, free numbers.
+#include "db/Database.h"
+#include "db/Numbers.h"
+#include "db/SqlHelpers.h"
+#include "db/StorageValue.h"
+
+#include <QCoreApplication>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace tekvora::db;
+
+namespace {
+
+/// Inserts count person records from id first on, spread over three years from 2022, in one transaction.
+void insertPersonRecords(QSqlDatabase db, int first, int count)
+{
+    db.transaction();
+    QSqlQuery insert(db);
+    insert.prepare("insert into MdePJ (SC_ID, SC_Seq, SC_EntryType, SC_TourID, SC_TourNr, SC_ObjNr, SC_ObjID, "
+                   "SC_ObjBez, SC_PersNr, SC_Persname, SC_TaetigNr, SC_TaetigID, SC_JobID, SC_TaetigText, SC_TourDate, "
+                   "SC_StartPers, SC_EndPers, SC_DauerPers, SC_StartJob, SC_EndJob, SC_DauerJob, SC_CalcMode, SC_State, "
+                   "SC_ScannerID, SC_Ref) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+    const QDateTime origin(QDate(2022, 1, 1), QTime(6, 0));
+    const qint64 span = 3LL * 365 * 24 * 3600;
+    for (int i = first; i < first + count; ++i) {
+        const QDateTime start = origin.addSecs(qint64(i) * 7919 % span);
+        const QVariant startText = dateTimeToStorage(start);
+        const QVariant endText = dateTimeToStorage(start.addSecs(5400));
+        const QVariantList values{i, 0, 2, 0, 0, 1000 + i % 500, 1 + i % 500, "Objekt", 1 + i % 80, "Mitarbeiter",
+                                  300 + i % 40, 1 + i % 40, i, "Taetigkeit", dateToStorage(start.date()) + " 00:00:00",
+                                  startText, endText, 1.5, startText, endText, 1.5, 0, 0, 4711, i};
+        for (int v = 0; v < values.size(); ++v)
+            insert.bindValue(v, values[v]);
+        insert.exec();
+    }
+    db.commit();
+}
+
+struct Store
+{
+    QTemporaryDir dir;
+    QString connection;
+    explicit Store(const QString &name)
+        : connection(name)
+    {
+        createDatabase(connection, dir.path());
+    }
+    ~Store() { closeDatabase(connection); }
+    QSqlDatabase db() const { return database(connection); }
+};
+
+void BM_Insert100000PersonRecords(benchmark::State &state)
+{
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Store store(QStringLiteral("Insert%1").arg(round++));
+        state.ResumeTiming();
+        insertPersonRecords(store.db(), 1, 100000);
+        state.PauseTiming();
+    }
+}
+BENCHMARK(BM_Insert100000PersonRecords)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+Store &millionRecords()
+{
+    static Store store(QStringLiteral("Million"));
+    static const bool filled = [] {
+        insertPersonRecords(store.db(), 1, 1000000);
+        QSqlQuery(store.db()).exec("ANALYZE");
+        return true;
+    }();
+    Q_UNUSED(filled)
+    return store;
+}
+
+void BM_PersonViewOneMonthFirstRows(benchmark::State &state)
+{
+    Store &store = millionRecords();
+    for (auto _ : state) {
+        QSqlQuery query = openQuery("Select * from MdePJ\nwhere (SC_StartPers>='01.03.2023') AND(SC_StartPers<'01.04.2023')\n"
+                                    "order by SC_PersNr,SC_StartPers",
+                                    store.db());
+        int rows = 0;
+        while (rows < 50 && query.next())
+            ++rows;
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK(BM_PersonViewOneMonthFirstRows)->Unit(benchmark::kMillisecond);
+
+void BM_PersonViewOneMonthAllRows(benchmark::State &state)
+{
+    Store &store = millionRecords();
+    for (auto _ : state) {
+        QSqlQuery query = openQuery("Select * from MdePJ\nwhere (SC_StartPers>='01.03.2023') AND(SC_StartPers<'01.04.2023')\n"
+                                    "order by SC_PersNr,SC_StartPers",
+                                    store.db());
+        int rows = 0;
+        while (query.next())
+            ++rows;
+        state.counters["rows"] = rows;
+    }
+}
+BENCHMARK(BM_PersonViewOneMonthAllRows)->Unit(benchmark::kMillisecond);
+
+Store &sites()
+{
+    static Store store(QStringLiteral("Sites"));
+    static const bool filled = [] {
+        QSqlDatabase db = store.db();
+        db.transaction();
+        QSqlQuery insert(db);
+        insert.prepare("insert into Objekte (O_ID, O_Nr, O_Match) values (?, ?, ?)");
+        for (int i = 1; i <= 100000; ++i) {
+            insert.bindValue(0, i);
+            insert.bindValue(1, i);
+            insert.bindValue(2, QStringLiteral("Objekt %1").arg(i));
+            insert.exec();
+        }
+        db.commit();
+        return true;
+    }();
+    Q_UNUSED(filled)
+    return store;
+}
+
+void BM_SiteNameByNumber(benchmark::State &state)
+{
+    Store &store = sites();
+    int number = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(siteNameByNumber(number, store.db()));
+        number = number % 100000 + 1;
+    }
+}
+BENCHMARK(BM_SiteNameByNumber)->Unit(benchmark::kMicrosecond);
+
+void BM_NextFreeSiteNumberWithoutGaps(benchmark::State &state)
+{
+    Store &store = sites();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(nextFreeSiteNumber(store.db()));
+}
+BENCHMARK(BM_NextFreeSiteNumberWithoutGaps)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
