@@ -1,0 +1,128 @@
+// The site choice over 100,000 sites: opening the dialog and positioning the grid per keystroke.
+#include "masterdata/ui/TF_DbSelect.h"
+#include "masterdata/ui/TableChoices.h"
+#include "support/PresetPrompt.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+using namespace tekvora::masterdata;
+
+namespace {
+
+constexpr int SiteCount = 100000;
+
+void createSites(QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    query.exec("CREATE TABLE Objekte (O_ID INTEGER PRIMARY KEY, O_Nr INTEGER, O_Match VARCHAR(40), "
+               "O_Name1 VARCHAR(40), O_Strasse VARCHAR(40), O_Plz VARCHAR(10), O_Ort VARCHAR(30))");
+    query.exec("CREATE UNIQUE INDEX O_INr ON Objekte (O_Nr)");
+    query.exec("CREATE INDEX O_IMatch ON Objekte (O_Match COLLATE NOCASE)");
+    db.transaction();
+    query.prepare("INSERT INTO Objekte VALUES (?, ?, ?, ?, ?, ?, ?)");
+    QRandomGenerator random(4711);
+    for (int i = 1; i <= SiteCount; ++i) {
+        const int nr = i * 7 % 999983;
+        query.addBindValue(i);
+        query.addBindValue(nr);
+        query.addBindValue(QStringLiteral("OBJEKT%1").arg(random.bounded(1000000), 6, 10, QLatin1Char('0')));
+        query.addBindValue(QStringLiteral("Wohnanlage %1").arg(nr));
+        query.addBindValue(QStringLiteral("Hauptstraße %1").arg(i % 200));
+        query.addBindValue(QStringLiteral("%1").arg(10000 + i % 89999));
+        query.addBindValue(QStringLiteral("Ort %1").arg(i % 500));
+        query.exec();
+    }
+    db.commit();
+}
+
+struct Sites
+{
+    Sites()
+    {
+        db = QSqlDatabase::addDatabase("QSQLITE", "Vidizavid");
+        db.setDatabaseName(dir.filePath("tekvora.db"));
+        db.open();
+        createSites(db);
+    }
+    QTemporaryDir dir;
+    QSqlDatabase db;
+};
+
+Sites &sites()
+{
+    static Sites instance;
+    return instance;
+}
+
+DbSelectRequest siteRequest()
+{
+    sites();
+    DbSelectRequest request;
+    request.table = "Objekte";
+    request.keyField = "O_Nr";
+    request.columns = siteChoiceColumns();
+    request.caption = "Objekt auswählen";
+    request.gridHeight = 400;
+    request.topLeft = QPoint(40, 40);
+    return request;
+}
+
+void BM_OpenSiteChoice(benchmark::State &state)
+{
+    const DbSelectRequest request = siteRequest();
+    tekvora::test::PresetPrompt prompt;
+    for (auto _ : state) {
+        TF_DbSelect dialog(request, 500000, QString(), prompt);
+        dialog.show();
+        dialog.repaint(); // the rows are fetched when painted
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenSiteChoice)->Unit(benchmark::kMillisecond);
+
+// One key typed into the search box: filter, nearest-key count, page fetch and repaint.
+void BM_SearchKeystroke(benchmark::State &state)
+{
+    const DbSelectRequest request = siteRequest();
+    tekvora::test::PresetPrompt prompt;
+    const QString sortField = state.range(0) == 0 ? "O_Nr" : "O_Match";
+    TF_DbSelect dialog(request, 0, sortField, prompt);
+    dialog.show();
+    auto *search = dialog.findChild<QLineEdit *>("edSearch");
+    QRandomGenerator random(17);
+    QString pending;
+    for (auto _ : state) {
+        if (pending.isEmpty()) {
+            state.PauseTiming();
+            search->clear();
+            pending = state.range(0) == 0 ? QString::number(random.bounded(1, 999983))
+                                          : QStringLiteral("objekt%1").arg(random.bounded(1000000), 6, 10, QLatin1Char('0'));
+            state.ResumeTiming();
+        }
+        QTest::keyClick(search, pending.front().toLatin1());
+        pending.remove(0, 1);
+        dialog.repaint();
+    }
+}
+BENCHMARK(BM_SearchKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
