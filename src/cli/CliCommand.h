@@ -24,7 +24,7 @@ enum ExitCode : int {
 /// and the output streams.
 struct CliContext
 {
-    QString root;
+    QString root; ///< the data root: --root, else $TEKVORA_ROOT, else the default; ends with "/"
     app::UserPrompt &prompt;
     QTextStream &out;
     QTextStream &err;

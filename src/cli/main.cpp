@@ -1,4 +1,5 @@
 #include "Version.h"
+#include "app/ProgramRoot.h"
 #include "cli/CliCommand.h"
 #include "cli/CliPrompt.h"
 
@@ -79,6 +80,6 @@ int main(int argc, char *argv[])
         return ExitUsage;
     }
     CliPrompt prompt(out, err, answer);
-    CliContext context{root, prompt, out, err};
+    CliContext context{tekvora::app::programRoot(root), prompt, out, err};
     return found->run(context, args);
 }
