@@ -1,7 +1,6 @@
 #include "app/ClientDirs.h"
 
 #include "app/ProgramRoot.h"
-#include "app/SoundFiles.h"
 
 #include <QDir>
 
@@ -130,7 +129,16 @@ QString ClientDirs::backupScopeDir(BackupScope scope, int index) const
 
 QString ClientDirs::soundFile(int number) const
 {
-    return soundDir() + soundFileName(number);
+    switch (number) {
+    case 1:
+        return soundDir() + QStringLiteral("notify.wav");
+    case 2:
+        return soundDir() + QStringLiteral("chimes.wav");
+    case 3:
+        return soundDir() + QStringLiteral("chord.wav");
+    default:
+        return soundDir() + QStringLiteral("Ding.wav");
+    }
 }
 
 QString ClientDirs::manualPage(const QString &pageName) const
