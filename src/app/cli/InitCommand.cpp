@@ -1,7 +1,11 @@
 #include "app/ClientDirs.h"
 #include "app/ClientSetup.h"
 #include "app/PrivateDir.h"
+#include "Version.h"
 #include "cli/CliCommand.h"
+#include "db/ClientUpgrade.h"
+#include "db/TextUpgradeProgress.h"
+#include "db/UpgradeTexts.h"
 
 namespace tekvora::cli {
 
@@ -13,8 +17,12 @@ void printHelp(QTextStream &out)
            "Legt die Verzeichnisse des Mandanten 0001 an, wie es das Programm beim Start tut\n"
            "(Netdir, Privates, Data0001, DTBU0001, IMEX0001, QRFD0001, Scan0001, Temp, Sounds)\n"
            "und schreibt die Pfad-Datei \"Pfade.0001\", wenn sie fehlt.\n"
-           "Rückfragen (fehlende Verzeichnisse aus \"Pfade.0001\" anlegen?) beantworten --yes/--no;\n"
-           "ohne Angabe gilt \"Nein\".\n";
+           "Dann prüft es die Datenbanken wie der Programmstart: ein neuer Mandant erhält die\n"
+           "Vorlage-Tabellen, ein älterer wird auf die Datenbank-Version 1.26 angepasst; der Verlauf\n"
+           "erscheint zeilenweise. Rückfragen (fehlende Verzeichnisse aus \"Pfade.0001\" anlegen?,\n"
+           "Sicherungskopien der Datenbanken löschen?) beantworten --yes/--no; ohne Angabe gilt\n"
+           "\"Nein\", die Sicherungskopien bleiben also erhalten.\n"
+           "Exit-Code 0: Datenbanken aktuell; 1: sie konnten nicht erzeugt/angepasst werden.\n";
 }
 
 int runInit(CliContext &ctx, const QStringList &args)
@@ -34,6 +42,12 @@ int runInit(CliContext &ctx, const QStringList &args)
         return ExitFailed;
     }
     ctx.out << "Mandant 0001 vorbereitet: " << dirs.root() << Qt::endl;
+    db::TextUpgradeProgress progress(ctx.out);
+    db::ClientUpgrade upgrade(dirs, privateDir, QStringLiteral(TEKVORA_PRODUCT_VERSION), ctx.prompt, progress);
+    if (!upgrade.run()) {
+        ctx.err << db::upgradetext::StartupFailed << Qt::endl;
+        return ExitFailed;
+    }
     return ExitOk;
 }
 
