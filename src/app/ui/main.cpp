@@ -3,9 +3,12 @@
 #include "app/Startup.h"
 #include "app/ui/DialogPrompt.h"
 #include "app/ui/QtTranslations.h"
+#include "db/Database.h"
+#include "db/ui/DatabaseStartup.h"
 #include "stats/ui/TF_Tekvora.h"
 
 #include <QApplication>
+#include <QSqlQuery>
 
 #include <cstdio>
 
@@ -39,6 +42,15 @@ private:
     app::DialogPrompt m_dialogs;
 };
 
+// The client name of the caption: the internal name of the first company record in key order.
+std::optional<QString> readClientName()
+{
+    QSqlQuery query(db::database());
+    if (!query.exec(QStringLiteral("SELECT F_NameIntern FROM Firmen ORDER BY F_ID")))
+        return std::nullopt;
+    return query.next() ? query.value(0).toString().trimmed() : QString();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -51,10 +63,12 @@ int main(int argc, char *argv[])
     app::AppState &state = app::appState();
     app::PrivateDir privateDir;
     app::Startup startup(state, privateDir, prompt);
+    db::connectDatabaseStartup(startup, state, privateDir);
     try {
         if (!startup.run(QApplication::arguments().mid(1)))
             return 1;
         stats::TF_Tekvora mainWindow(state, prompt);
+        mainWindow.setClientNameReader(readClientName);
         mainWindow.show();
         return QApplication::exec();
     } catch (...) {
