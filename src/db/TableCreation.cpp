@@ -1,5 +1,6 @@
 #include "db/TableCreation.h"
 
+#include "app/LabelListName.h"
 #include "db/Schema.h"
 #include "db/SqlQuote.h"
 
@@ -36,12 +37,7 @@ DbResult createMdeObjTables(QSqlDatabase db)
 
 QString freeLabelListName(const QString &extension, QSqlDatabase db)
 {
-    for (int number = 0; number <= 999; ++number) {
-        const QString name = QStringLiteral("Tmppr%1").arg(number, 3, 10, QLatin1Char('0'));
-        if (!tableExists(name, db))
-            return name + extension;
-    }
-    return QStringLiteral("Tmppr999") + extension;
+    return app::freeLabelListName(extension, [&db](const QString &name) { return tableExists(name, db); });
 }
 
 bool createLabelListTable(const QString &name, QSqlDatabase db)

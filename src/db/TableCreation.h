@@ -18,7 +18,8 @@ DbResult createScanimpTable(QSqlDatabase db = database());
 /// "MdeObj" and then, only when that worked, "MdePJ".
 DbResult createMdeObjTables(QSqlDatabase db = database());
 
-/// "Tmppr" + the lowest three-digit number whose table does not exist + the extension (".db" by callers).
+/// "Tmppr" + the lowest three-digit number whose table does not exist + the extension (".db" by callers);
+/// empty when all thousand exist.
 QString freeLabelListName(const QString &extension, QSqlDatabase db = database());
 /// Creates the label list table of that name ("Tmppr000.db"); false when that fails, nothing is left then.
 bool createLabelListTable(const QString &name, QSqlDatabase db = database());
