@@ -61,6 +61,13 @@ std::optional<QString> ScannerOperations::openLink(const ScannerSetup &setup)
     return device;
 }
 
+bool ScannerOperations::openLinkWithEmptyLabels(const ScannerSetup &setup)
+{
+    m_monitor.showBarcodeCount(QString());
+    m_monitor.showDeviceId(QString());
+    return openLink(setup).has_value();
+}
+
 int ScannerOperations::readData()
 {
     const int count = m_link.csp2ReadData();
@@ -159,9 +166,7 @@ bool ScannerOperations::readScanner(const ScannerSetup &setup, const ReadOptions
 
 bool ScannerOperations::clearMemory(const ScannerSetup &setup)
 {
-    m_monitor.showBarcodeCount(QString());
-    m_monitor.showDeviceId(QString());
-    if (!openLink(setup))
+    if (!openLinkWithEmptyLabels(setup))
         return false;
     OpenLink open(m_link);
     const int count = readData();
@@ -184,9 +189,7 @@ bool ScannerOperations::clearMemory(const ScannerSetup &setup)
 
 bool ScannerOperations::setClock(const ScannerSetup &setup)
 {
-    m_monitor.showBarcodeCount(QString());
-    m_monitor.showDeviceId(QString());
-    if (!openLink(setup))
+    if (!openLinkWithEmptyLabels(setup))
         return false;
     OpenLink open(m_link);
     const int count = readData();

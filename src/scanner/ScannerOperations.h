@@ -49,6 +49,8 @@ public:
 
 private:
     std::optional<QString> openLink(const ScannerSetup &setup);
+    /// Empties the count and id labels before a command talks to the scanner, then opens the link.
+    bool openLinkWithEmptyLabels(const ScannerSetup &setup);
     int readData();
     void reportReadError(int result);
     std::optional<QDateTime> syncClock();
