@@ -1,4 +1,5 @@
 // The site choice over 100,000 sites: opening the dialog and positioning the grid per keystroke.
+#include "BenchSites.h"
 #include "masterdata/ui/TF_DbSelect.h"
 #include "masterdata/ui/TableChoices.h"
 #include "support/PresetPrompt.h"
@@ -26,21 +27,7 @@ void createSites(QSqlDatabase &db)
                "O_Name1 VARCHAR(40), O_Strasse VARCHAR(40), O_Plz VARCHAR(10), O_Ort VARCHAR(30))");
     query.exec("CREATE UNIQUE INDEX O_INr ON Objekte (O_Nr)");
     query.exec("CREATE INDEX O_IMatch ON Objekte (O_Match COLLATE NOCASE)");
-    db.transaction();
-    query.prepare("INSERT INTO Objekte VALUES (?, ?, ?, ?, ?, ?, ?)");
-    QRandomGenerator random(4711);
-    for (int i = 1; i <= SiteCount; ++i) {
-        const int nr = i * 7 % 999983;
-        query.addBindValue(i);
-        query.addBindValue(nr);
-        query.addBindValue(QStringLiteral("OBJEKT%1").arg(random.bounded(1000000), 6, 10, QLatin1Char('0')));
-        query.addBindValue(QStringLiteral("Wohnanlage %1").arg(nr));
-        query.addBindValue(QStringLiteral("Hauptstraße %1").arg(i % 200));
-        query.addBindValue(QStringLiteral("%1").arg(10000 + i % 89999));
-        query.addBindValue(QStringLiteral("Ort %1").arg(i % 500));
-        query.exec();
-    }
-    db.commit();
+    tekvora::bench::insertBenchSites(db, SiteCount);
 }
 
 struct Sites

@@ -8,8 +8,30 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 namespace tekvora::db {
+
+namespace {
+
+/// Typed text never exceeds the field: the editor takes at most the column's maximum length.
+class FieldSizeDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        const int maxLength = index.data(GridMaxLengthRole).toInt();
+        if (auto *line = qobject_cast<QLineEdit *>(editor); line && maxLength > 0)
+            line->setMaxLength(maxLength);
+        return editor;
+    }
+};
+
+} // namespace
 
 SortGridView::SortGridView(QWidget *parent) : QTableView(parent)
 {
@@ -23,7 +45,14 @@ SortGridView::SortGridView(QWidget *parent) : QTableView(parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
+    setItemDelegate(new FieldSizeDelegate(this));
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &SortGridView::sortGridByColumn);
+}
+
+void SortGridView::setSortIndexes(QList<IndexDef> indexes, SortRule rule)
+{
+    m_indexes = std::move(indexes);
+    m_rule = rule;
 }
 
 void SortGridView::setGridModel(SqlGridModel *model)
@@ -45,8 +74,21 @@ int SortGridView::designedWidth() const
 
 void SortGridView::sortGridByColumn(int column)
 {
-    if (m_model && column >= 0 && column < m_model->columns().size())
-        sortGridByField(m_model->columns()[column].field);
+    if (!m_model || column < 0 || column >= m_model->columns().size())
+        return;
+    const QString field = m_model->columns()[column].field;
+    if (m_indexes.isEmpty()) {
+        sortGridByField(field);
+        return;
+    }
+    QStringList fields;
+    for (const GridColumn &c : m_model->columns())
+        fields << c.field;
+    const IndexChoice choice = m_rule == SortRule::FieldBegins
+                                   ? chooseIndexForColumn(lastSort(), m_indexes, fields, field)
+                                   : chooseIndexForField(lastSort(), m_indexes, fields, field, false);
+    if (choice.index && !choice.index->fields.isEmpty())
+        sortGridByField(choice.index->fields.first());
 }
 
 void SortGridView::sortGridByField(const QString &field)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/IndexChoice.h"
 #include "db/ui/SqlGridModel.h"
 
 #include <QPointer>
@@ -21,7 +22,16 @@ class SortGridView : public QTableView
     Q_OBJECT
 
 public:
+    /// Which index a column title selects when the grid sorts by the table's indexes.
+    enum class SortRule {
+        FieldBegins, ///< the first index whose field list begins with the column's field
+        FieldPrefix, ///< the index holding the field's first ten characters earliest
+    };
+
     explicit SortGridView(QWidget *parent = nullptr);
+
+    /// From now on a title click sorts only as one of the table's indexes allows (see IndexChoice).
+    void setSortIndexes(QList<IndexDef> indexes, SortRule rule);
 
     /// Shows `model` (owned by the caller) with the designed column widths.
     void setGridModel(SqlGridModel *model);
@@ -57,6 +67,8 @@ private:
     bool takeSearchKey(QChar key);
     void setBackground(QPalette::ColorRole role);
 
+    QList<IndexDef> m_indexes;
+    SortRule m_rule = SortRule::FieldBegins;
     SqlGridModel *m_model = nullptr;
     QPointer<QLineEdit> m_searchBox;
     app::UserPrompt *m_prompt = nullptr;

@@ -1,5 +1,9 @@
 #include "db/ui/SqlGridModel.h"
 
+#include "db/Schema.h"
+#include "db/StorageValue.h"
+#include "db/ValueText.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QGuiApplication>
@@ -41,10 +45,18 @@ SqlGridModel::SqlGridModel(QSqlDatabase db, QString table, QString keyField, Gri
 {
 }
 
+bool SqlGridModel::setFilter(SqlFilter filter)
+{
+    m_filter = std::move(filter);
+    return open();
+}
+
 bool SqlGridModel::open()
 {
     beginResetModel();
     resetPages();
+    m_pending = {};
+    m_pendingRow = -1;
     m_rowCount = 0;
     m_lastError.clear();
     m_fieldTypes.clear();
@@ -90,7 +102,7 @@ int SqlGridModel::sortColumn() const
 
 SearchFieldKind SqlGridModel::searchKind(int column) const
 {
-    if (column < 0 || column >= m_columns.size())
+    if (column < 0 || column >= m_columns.size() || !m_columns[column].lookup.isEmpty())
         return SearchFieldKind::NotSearchable;
     const auto type = m_fieldTypes.constFind(m_columns[column].field.toLower());
     return type == m_fieldTypes.cend() ? SearchFieldKind::NotSearchable : kindOfDeclaredType(*type);
@@ -160,9 +172,44 @@ int SqlGridModel::rowOfNearest(const QString &searchText) const
     return std::clamp(below, 0, m_rowCount - 1);
 }
 
+void SqlGridModel::showPending(int row, PendingValues values)
+{
+    if (row < 0 || row > m_rowCount)
+        return;
+    if (m_pendingRow >= 0 && m_pendingRow != row)
+        dropPending();
+    if (row == m_rowCount && m_pendingRow != row) {
+        beginInsertRows({}, row, row);
+        m_pendingRow = row;
+        m_pending = std::move(values);
+        endInsertRows();
+        return;
+    }
+    m_pendingRow = row;
+    m_pending = std::move(values);
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void SqlGridModel::dropPending()
+{
+    if (m_pendingRow < 0)
+        return;
+    const int row = m_pendingRow;
+    if (hasNewRow()) {
+        beginRemoveRows({}, row, row);
+        m_pendingRow = -1;
+        m_pending = {};
+        endRemoveRows();
+        return;
+    }
+    m_pendingRow = -1;
+    m_pending = {};
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
 int SqlGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_rowCount;
+    return parent.isValid() ? 0 : m_rowCount + (hasNewRow() ? 1 : 0);
 }
 
 int SqlGridModel::columnCount(const QModelIndex &parent) const
@@ -172,16 +219,92 @@ int SqlGridModel::columnCount(const QModelIndex &parent) const
 
 QVariant SqlGridModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rowCount)
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
-    if (role == Qt::TextAlignmentRole && searchKind(index.column()) == SearchFieldKind::Number)
+    const GridColumn &column = m_columns[index.column()];
+    if (role == Qt::TextAlignmentRole && searchKind(index.column()) == SearchFieldKind::Number
+        && column.display == GridDisplay::Plain)
         return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == GridMaxLengthRole) {
+        int size = 0;
+        const FieldType type = typeForDeclared(m_fieldTypes.value(column.field.toLower()), &size);
+        return type == FieldType::String ? size : 0;
+    }
+    if (role == Qt::EditRole) {
+        const QVariant value = rowValue(index.row(), index.column());
+        const FieldType type = typeForDeclared(m_fieldTypes.value(column.field.toLower()));
+        return value.isNull() ? QString() : valueText(fromStorage(value, type), type);
+    }
     if (role != Qt::DisplayRole)
         return {};
-    const QVector<Row> *rows = page(index.row() / PageSize);
-    if (!rows || index.row() % PageSize >= rows->size())
+    return displayValue(index.column(), rowValue(index.row(), index.column()));
+}
+
+QVariant SqlGridModel::rowValue(int row, int column) const
+{
+    const GridColumn &col = m_columns[column];
+    if (row == m_pendingRow && m_pending)
+        return col.lookup.isEmpty() ? toStorage(m_pending(col.field)) : pendingLookup(col);
+    if (row >= m_rowCount)
         return {};
-    return rows->at(index.row() % PageSize).value(index.column() + 1);
+    const QVector<Row> *rows = page(row / PageSize);
+    if (!rows || row % PageSize >= rows->size())
+        return {};
+    return rows->at(row % PageSize).value(column + 1);
+}
+
+QVariant SqlGridModel::pendingLookup(const GridColumn &column) const
+{
+    // The edited row's source value may have changed: look it up again for this one row.
+    const GridLookup &l = column.lookup;
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1")
+                      .arg(quoted(column.field), quoted(l.table), quoted(l.matchField)));
+    query.addBindValue(toStorage(m_pending(l.sourceField)));
+    return query.exec() && query.next() ? query.value(0) : QVariant();
+}
+
+QVariant SqlGridModel::displayValue(int column, const QVariant &value) const
+{
+    const GridColumn &col = m_columns[column];
+    switch (col.display) {
+    case GridDisplay::YesNo:
+        return value.toLongLong() != 0 ? QStringLiteral("Ja") : QStringLiteral("Nein");
+    case GridDisplay::YesNoNullYes:
+        return value.isNull() || value.toLongLong() != 0 ? QStringLiteral("Ja") : QStringLiteral("Nein");
+    case GridDisplay::Plain:
+        break;
+    }
+    if (value.isNull() || !col.lookup.isEmpty())
+        return value;
+    const FieldType type = typeForDeclared(m_fieldTypes.value(col.field.toLower()));
+    switch (type) {
+    case FieldType::Date:
+    case FieldType::DateTime:
+    case FieldType::Time:
+    case FieldType::Float:
+    case FieldType::Money:
+    case FieldType::Bool:
+        return valueText(fromStorage(value, type), type);
+    default:
+        return value;
+    }
+}
+
+Qt::ItemFlags SqlGridModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && m_editHandler && m_columns[index.column()].editable
+        && m_columns[index.column()].lookup.isEmpty())
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool SqlGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    return m_editHandler(index.row(), m_columns[index.column()].field, value);
 }
 
 QVariant SqlGridModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -251,7 +374,7 @@ const QVector<SqlGridModel::Row> *SqlGridModel::page(int pageNo) const
 
     QStringList selected{quoted(m_keyField)};
     for (const GridColumn &column : m_columns)
-        selected << (m_fieldTypes.contains(column.field.toLower()) ? quoted(column.field) : QStringLiteral("NULL"));
+        selected << selectTerm(column);
     QString order = orderTerm(m_sortField);
     if (m_sortField.compare(m_keyField, Qt::CaseInsensitive) != 0)
         order += QStringLiteral(", ") + orderTerm(m_keyField);
@@ -275,6 +398,18 @@ const QVector<SqlGridModel::Row> *SqlGridModel::page(int pageNo) const
         }
     }
     return &*m_pages.insert(pageNo, rows);
+}
+
+QString SqlGridModel::selectTerm(const GridColumn &column) const
+{
+    if (!column.lookup.isEmpty()) {
+        const GridLookup &l = column.lookup;
+        if (!m_fieldTypes.contains(l.sourceField.toLower()))
+            return QStringLiteral("NULL");
+        return QStringLiteral("(SELECT %1 FROM %2 WHERE %3 = %4.%5 LIMIT 1)")
+            .arg(quoted(column.field), quoted(l.table), quoted(l.matchField), quoted(m_table), quoted(l.sourceField));
+    }
+    return m_fieldTypes.contains(column.field.toLower()) ? quoted(column.field) : QStringLiteral("NULL");
 }
 
 void SqlGridModel::resetPages()

@@ -7,6 +7,8 @@
 #include "app/SettingsMarkers.h"
 #include "app/UserPrompt.h"
 #include "db/Database.h"
+#include "masterdata/ui/TF_Personal.h"
+#include "masterdata/ui/TF_Taetig.h"
 #include "scanner/ui/TF_Scanner.h"
 #include "stats/StatsTexts.h"
 #include "stats/ui/StatsPanel.h"
@@ -20,11 +22,24 @@
 
 namespace tekvora::stats {
 
+namespace {
+
+/// A master-data editor, modal, created for this one use.
+template <typename Editor> void openEditor(const app::ClientDirs &dirs, app::UserPrompt &prompt, QWidget *parent)
+{
+    Editor dialog(dirs, prompt, parent);
+    dialog.exec();
+}
+
+} // namespace
+
 void TF_Tekvora::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("mnuDatei"));
     addItem(file, QStringLiteral("Mitarbeiter"), {}); // the staff editor opens from the toolbar only
+    addItem(file, QStringLiteral("Tätigkeiten"),
+            [this] { openEditor<masterdata::TF_Taetig>(m_state.dirs, m_prompt, this); });
     file->addSeparator();
     addItem(file, QStringLiteral("Abbruch"), {});
 
@@ -45,6 +60,10 @@ void TF_Tekvora::buildToolBar()
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
     addButton(bar, QStringLiteral("Scanner einlesen"), QStyle::SP_DriveHDIcon, [this] { openScanner(); });
+    addButton(bar, QStringLiteral("Mitarbeiter bearbeiten"), QStyle::SP_DirHomeIcon,
+              [this] { openEditor<masterdata::TF_Personal>(m_state.dirs, m_prompt, this); });
+    addButton(bar, QStringLiteral("Tätigkeiten bearbeiten"), QStyle::SP_FileDialogListView,
+              [this] { openEditor<masterdata::TF_Taetig>(m_state.dirs, m_prompt, this); });
     m_editButton = addButton(bar, QStringLiteral("Statistk bearbeiten"), QStyle::SP_FileDialogDetailedView,
                              [this] { openFreeEditing(); });
     bar->addSeparator();

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+namespace tekvora::bench {
+
+/// Fills "Objekte" (which must have O_ID, O_Nr, O_Match, O_Name1, O_Strasse, O_Plz, O_Ort) with `count`
+/// sites: numbers spread over 1..999982, random search terms, 500 places; the same rows on every run.
+inline void insertBenchSites(QSqlDatabase &db, int count)
+{
+    QSqlQuery query(db);
+    db.transaction();
+    query.prepare("INSERT INTO Objekte (O_ID, O_Nr, O_Match, O_Name1, O_Strasse, O_Plz, O_Ort) "
+                  "VALUES (?, ?, ?, ?, ?, ?, ?)");
+    QRandomGenerator random(4711);
+    for (int i = 1; i <= count; ++i) {
+        const int nr = i * 7 % 999983;
+        query.addBindValue(i);
+        query.addBindValue(nr);
+        query.addBindValue(QStringLiteral("OBJEKT%1").arg(random.bounded(1000000), 6, 10, QLatin1Char('0')));
+        query.addBindValue(QStringLiteral("Wohnanlage %1").arg(nr));
+        query.addBindValue(QStringLiteral("Hauptstraße %1").arg(i % 200));
+        query.addBindValue(QStringLiteral("%1").arg(10000 + i % 89999));
+        query.addBindValue(QStringLiteral("Ort %1").arg(i % 500));
+        query.exec();
+    }
+    db.commit();
+}
+
+} // namespace tekvora::bench
