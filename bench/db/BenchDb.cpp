@@ -1,4 +1,5 @@
 // Store figures: bulk insert, the person view over a million records, look-ups, free numbers.
+#include "db/BulkStatement.h"
 #include "db/Database.h"
 #include "db/Numbers.h"
 #include "db/SqlHelpers.h"
@@ -18,12 +19,11 @@ namespace {
 void insertPersonRecords(QSqlDatabase db, int first, int count)
 {
     db.transaction();
-    QSqlQuery insert(db);
-    insert.prepare("insert into MdePJ (SC_ID, SC_Seq, SC_EntryType, SC_TourID, SC_TourNr, SC_ObjNr, SC_ObjID, "
+    BulkStatement insert(db, "insert into MdePJ (SC_ID, SC_Seq, SC_EntryType, SC_TourID, SC_TourNr, SC_ObjNr, SC_ObjID, "
                    "SC_ObjBez, SC_PersNr, SC_Persname, SC_TaetigNr, SC_TaetigID, SC_JobID, SC_TaetigText, SC_TourDate, "
                    "SC_StartPers, SC_EndPers, SC_DauerPers, SC_StartJob, SC_EndJob, SC_DauerJob, SC_CalcMode, SC_State, "
                    "SC_ScannerID, SC_Ref) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-    const QDateTime origin(QDate(2022, 1, 1), QTime(6, 0));
+    const QDateTime origin(QDate(2022, 1, 1), QTime(6, 0), Qt::UTC); // no time-zone look-ups while generating
     const qint64 span = 3LL * 365 * 24 * 3600;
     for (int i = first; i < first + count; ++i) {
         const QDateTime start = origin.addSecs(qint64(i) * 7919 % span);
@@ -32,9 +32,7 @@ void insertPersonRecords(QSqlDatabase db, int first, int count)
         const QVariantList values{i, 0, 2, 0, 0, 1000 + i % 500, 1 + i % 500, "Objekt", 1 + i % 80, "Mitarbeiter",
                                   300 + i % 40, 1 + i % 40, i, "Taetigkeit", dateToStorage(start.date()) + " 00:00:00",
                                   startText, endText, 1.5, startText, endText, 1.5, 0, 0, 4711, i};
-        for (int v = 0; v < values.size(); ++v)
-            insert.bindValue(v, values[v]);
-        insert.exec();
+        insert.exec(values);
     }
     db.commit();
 }

@@ -35,8 +35,10 @@ DbResult attach(const QString &connectionName, const QString &file)
         } else {
             QSqlQuery query(db);
             // The first read shows a file that is no database; the write probe a store we may not change.
+            // A larger page cache keeps the record tables' indexes in memory while a posting run writes them.
             for (const char *statement : {"SELECT count(*) FROM sqlite_master", "PRAGMA journal_mode=WAL",
-                                          "PRAGMA synchronous=NORMAL", "BEGIN IMMEDIATE", "ROLLBACK"}) {
+                                          "PRAGMA synchronous=NORMAL", "PRAGMA cache_size=-65536", "BEGIN IMMEDIATE",
+                                          "ROLLBACK"}) {
                 if (!query.exec(QLatin1String(statement))) {
                     result = DbResult::failure(queryError(query));
                     break;

@@ -7,6 +7,8 @@
 #include "db/SqlTranslator.h"
 #include "db/TableCursor.h"
 
+#include <limits>
+
 namespace tekvora::db {
 
 namespace {
@@ -47,20 +49,28 @@ int nextFreeValue(const QString &tableName, const QString &fieldName, int start,
 {
     const QString table = quoteIdentifier(canonicalTableName(tableName));
     const QString field = quoteIdentifier(fieldName);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? LIMIT 1").arg(table, field));
-    query.addBindValue(start);
-    if (!query.exec() || !query.next())
+    QSqlQuery count(db);
+    count.setForwardOnly(true);
+    if (!count.prepare(QStringLiteral("SELECT count(DISTINCT %2) FROM %1 WHERE %2 BETWEEN ? AND ?").arg(table, field)))
         return start;
-    // One ordered pass over the values from start on: the first value whose successor is missing.
-    query.prepare(QStringLiteral("SELECT n + 1 FROM (SELECT %2 AS n, LEAD(%2) OVER (ORDER BY %2) AS following "
-                                 "FROM %1 WHERE %2 >= ?) WHERE following IS NULL OR following > n + 1 LIMIT 1")
-                      .arg(table, field));
-    query.addBindValue(start);
-    if (!query.exec() || !query.next())
-        return start;
-    return query.value(0).toInt();
+    const auto valuesBetween = [&count](qint64 from, qint64 to) -> qint64 {
+        count.addBindValue(from);
+        count.addBindValue(to);
+        const qint64 found = count.exec() && count.next() ? count.value(0).toLongLong() : 0;
+        count.finish();
+        return found;
+    };
+    // Halving on the index: [start, taken] holds no gap, and beyond start + values there must be one.
+    qint64 taken = start - 1;
+    qint64 free = start + valuesBetween(start, std::numeric_limits<int>::max());
+    while (free - taken > 1) {
+        const qint64 middle = taken + (free - taken) / 2;
+        if (valuesBetween(taken + 1, middle) == middle - taken)
+            taken = middle;
+        else
+            free = middle;
+    }
+    return int(free);
 }
 
 int nextFreeActivityNumber(QSqlDatabase db)

@@ -1,5 +1,7 @@
 #include "db/StorageValue.h"
 
+#include <cstdio>
+
 namespace tekvora::db {
 
 namespace {
@@ -24,16 +26,39 @@ QDateTime parseStoredDateTime(const QString &text)
     return when;
 }
 
+/// Written by hand: the calendar-aware toString() costs more than the insert that stores the text.
+QString storageText(const QDate &date, const QTime *time)
+{
+    if (!date.isValid())
+        return {};
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    char text[32];
+    const int length = time ? std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day,
+                                            time->hour(), time->minute(), time->second())
+                            : std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    return QString::fromLatin1(text, length);
+}
+
 } // namespace
 
 QString dateToStorage(const QDate &date)
 {
-    return date.isValid() ? date.toString(kDateFormat) : QString();
+    return storageText(date, nullptr);
 }
 
 QString dateTimeToStorage(const QDateTime &when)
 {
-    return when.isValid() ? when.toString(kDateTimeFormat) : QString();
+    if (!when.isValid())
+        return {};
+    const QTime time = when.time();
+    return storageText(when.date(), &time);
+}
+
+QString dateTimeToStorage(const QDate &date, const QTime &time)
+{
+    const QTime ofDay = time.isValid() ? time : QTime(0, 0);
+    return storageText(date, &ofDay);
 }
 
 QString timeToStorage(const QTime &time)

@@ -15,6 +15,8 @@ namespace tekvora::db {
 
 QString dateToStorage(const QDate &date);         ///< "yyyy-MM-dd"; empty for an invalid date
 QString dateTimeToStorage(const QDateTime &when); ///< "yyyy-MM-dd hh:mm:ss"; empty for an invalid one
+/// The same from a date and a time of day, without a time zone; empty for an invalid date.
+QString dateTimeToStorage(const QDate &date, const QTime &time);
 QString timeToStorage(const QTime &time);         ///< "hh:mm:ss"; empty for an invalid time
 
 /// The value as the store keeps it: dates, date-times and times as text, bool as 0/1; an invalid date or a

@@ -102,7 +102,7 @@ void Interpreter::finish(RawScanRecord &record, ScanMinute start, ScanMinute end
     record.start = start;
     record.end = end != 0 ? end : start;
     record.dauer = durationHours(record.start, record.end);
-    record.tourDate = toScanMinute(QDateTime(dateOfScanMinute(record.start), QTime(0, 0)));
+    record.tourDate = startOfScanDay(record.start);
     record.mode = mode;
 }
 

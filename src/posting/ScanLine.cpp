@@ -29,10 +29,7 @@ ScanMinute parseScanTime(QStringView text)
     const int minute = digitsAt(text, 14, 2);
     if (day < 0 || month < 0 || year < 0 || hour < 0 || hour > 23 || minute < 0 || minute > 59)
         return 0;
-    const QDate date(year, month, day);
-    if (!date.isValid())
-        return 0;
-    return toScanMinute(QDateTime(date, QTime(hour, minute)));
+    return toScanMinute(QDate(year, month, day), hour, minute);
 }
 
 } // namespace

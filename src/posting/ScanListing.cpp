@@ -16,8 +16,7 @@ QString dateText(ScanMinute minute)
 
 QString timeText(ScanMinute minute)
 {
-    const QDateTime dateTime = fromScanMinute(minute);
-    return dateTime.isValid() ? dateTime.time().toString(QStringLiteral("hh:mm")) : QStringLiteral("  :  ");
+    return minute != 0 ? scanTimeText(minute) : QStringLiteral("  :  ");
 }
 
 QString number(int value, int width)

@@ -1,6 +1,7 @@
 #include "posting/ScanPosting.h"
 
 #include "app/ProgressSink.h"
+#include "db/BulkStatement.h"
 #include "posting/PostingTexts.h"
 #include "posting/RawScanRecord.h"
 #include "posting/ScanCheck.h"
@@ -76,22 +77,22 @@ public:
     QString message;
 };
 
-void run(QSqlQuery &query)
-{
-    if (!query.exec())
-        throw SqlFailure(query.lastError().text());
-}
-
 void run(QSqlQuery &query, const QString &sql)
 {
     if (!query.exec(sql))
         throw SqlFailure(query.lastError().text());
 }
 
-void bindAll(QSqlQuery &query, const QVariantList &values)
+void run(db::BulkStatement &statement, const QVariantList &values)
 {
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values[i]);
+    if (!statement.exec(values))
+        throw SqlFailure(statement.lastError());
+}
+
+void prepare(db::BulkStatement &statement, QSqlDatabase &db, const QString &sql)
+{
+    if (!statement.prepare(db, sql))
+        throw SqlFailure(statement.lastError());
 }
 
 class PostingRun
@@ -114,8 +115,8 @@ private:
     void writeBack(const RawRow &raw, int ref);
 
     /// The existing target of a raw record: its entry type and `SC_Ref`, or nothing.
-    std::optional<std::pair<int, int>> existing(QSqlQuery &find, bool zeroIdExists, int ref);
-    QString lookUp(QHash<int, QString> &cache, QSqlQuery &query, int number);
+    std::optional<std::pair<int, int>> existing(db::BulkStatement &find, bool zeroIdExists, int ref);
+    QString lookUp(QHash<int, QString> &cache, db::BulkStatement &query, int number);
     QString activityText(int taetigNr);
 
     QSqlDatabase &m_db;
@@ -130,10 +131,10 @@ private:
     int m_personCount = 0;
 
     QHash<int, QString> m_siteNames, m_personNames, m_activityNames;
-    QSqlQuery m_findVisit{m_db}, m_findPerson{m_db};
-    QSqlQuery m_siteName_{m_db}, m_personName{m_db}, m_activityName{m_db};
-    QSqlQuery m_insertVisit{m_db}, m_updateVisit{m_db}, m_insertPerson{m_db}, m_updatePerson{m_db};
-    QSqlQuery m_setRef{m_db};
+    db::BulkStatement m_findVisit, m_findPerson;
+    db::BulkStatement m_siteName_, m_personName, m_activityName;
+    db::BulkStatement m_insertVisit, m_updateVisit, m_insertPerson, m_updatePerson;
+    db::BulkStatement m_setRef;
 };
 
 void PostingRun::loadRawRecords()
@@ -175,55 +176,50 @@ void PostingRun::loadRawRecords()
 
 void PostingRun::prepareStatements()
 {
-    m_findVisit.prepare(QStringLiteral("SELECT SC_EntryType, SC_Ref FROM MdeObj WHERE SC_ID = ?"));
-    m_findPerson.prepare(QStringLiteral("SELECT SC_EntryType, SC_Ref FROM MdePJ WHERE SC_ID = ?"));
-    m_siteName_.prepare(QStringLiteral("SELECT O_Match FROM Objekte WHERE O_Nr = ?"));
-    m_personName.prepare(QStringLiteral("SELECT P_Match FROM Personal WHERE P_Nr = ?"));
-    m_activityName.prepare(QStringLiteral("SELECT T_Match FROM Taetig WHERE T_Nr = ?"));
-    m_insertVisit.prepare(QStringLiteral(
+    prepare(m_findVisit, m_db, QStringLiteral("SELECT SC_EntryType, SC_Ref FROM MdeObj WHERE SC_ID = ?"));
+    prepare(m_findPerson, m_db, QStringLiteral("SELECT SC_EntryType, SC_Ref FROM MdePJ WHERE SC_ID = ?"));
+    prepare(m_siteName_, m_db, QStringLiteral("SELECT O_Match FROM Objekte WHERE O_Nr = ?"));
+    prepare(m_personName, m_db, QStringLiteral("SELECT P_Match FROM Personal WHERE P_Nr = ?"));
+    prepare(m_activityName, m_db, QStringLiteral("SELECT T_Match FROM Taetig WHERE T_Nr = ?"));
+    prepare(m_insertVisit, m_db, QStringLiteral(
         "INSERT INTO MdeObj (SC_ObjID, SC_ObjNr, SC_ObjBez, SC_TourDate, SC_StartTime, SC_EndTime, SC_Dauer,"
         " SC_DauerPers, SC_DauerJob, SC_CalcMode, SC_State, SC_ScannerID, SC_Ref,"
         " SC_ID, SC_Seq, SC_EntryType, SC_TourID, SC_TourNr)"
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?, 0, 0)"));
-    m_updateVisit.prepare(QStringLiteral(
+    prepare(m_updateVisit, m_db, QStringLiteral(
         "UPDATE MdeObj SET SC_ObjID = ?, SC_ObjNr = ?, SC_ObjBez = ?, SC_TourDate = ?, SC_StartTime = ?,"
         " SC_EndTime = ?, SC_Dauer = ?, SC_DauerPers = ?, SC_DauerJob = ?, SC_CalcMode = ?, SC_State = ?,"
         " SC_ScannerID = ?, SC_Ref = ? WHERE SC_ID = ?"));
-    m_insertPerson.prepare(QStringLiteral(
+    prepare(m_insertPerson, m_db, QStringLiteral(
         "INSERT INTO MdePJ (SC_PersNr, SC_Persname, SC_ObjID, SC_ObjNr, SC_ObjBez, SC_TaetigID, SC_JobID,"
         " SC_TaetigNr, SC_TourDate, SC_StartPers, SC_EndPers, SC_DauerPers, SC_StartJob, SC_EndJob, SC_DauerJob,"
         " SC_TaetigText, SC_CalcMode, SC_State, SC_ScannerID, SC_Ref, SC_ID, SC_Seq, SC_EntryType, SC_TourID,"
         " SC_TourNr) VALUES (?, ?, ?, ?, ?, 0, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 2, 0, 0)"));
-    m_updatePerson.prepare(QStringLiteral(
+    prepare(m_updatePerson, m_db, QStringLiteral(
         "UPDATE MdePJ SET SC_PersNr = ?, SC_Persname = ?, SC_ObjID = ?, SC_ObjNr = ?, SC_ObjBez = ?,"
         " SC_TaetigID = 0, SC_JobID = 0, SC_TaetigNr = ?, SC_TourDate = ?, SC_StartPers = ?, SC_EndPers = ?,"
         " SC_DauerPers = ?, SC_StartJob = ?, SC_EndJob = ?, SC_DauerJob = ?, SC_TaetigText = ?, SC_CalcMode = ?,"
         " SC_State = ?, SC_ScannerID = ?, SC_Ref = ? WHERE SC_ID = ?"));
-    m_setRef.prepare(QStringLiteral("UPDATE Scanimp SET SC_Ref = ? WHERE SC_ID = ?"));
+    prepare(m_setRef, m_db, QStringLiteral("UPDATE Scanimp SET SC_Ref = ? WHERE SC_ID = ?"));
 }
 
-std::optional<std::pair<int, int>> PostingRun::existing(QSqlQuery &find, bool zeroIdExists, int ref)
+std::optional<std::pair<int, int>> PostingRun::existing(db::BulkStatement &find, bool zeroIdExists, int ref)
 {
     if (ref < 0 || (ref == 0 && !zeroIdExists))
         return std::nullopt;
-    find.bindValue(0, ref);
-    run(find);
+    run(find, {ref});
     if (!find.next())
         return std::nullopt;
-    std::pair<int, int> found{find.value(0).toInt(), find.value(1).toInt()};
-    find.finish();
-    return found;
+    return std::pair<int, int>{find.value(0).toInt(), find.value(1).toInt()};
 }
 
-QString PostingRun::lookUp(QHash<int, QString> &cache, QSqlQuery &query, int number)
+QString PostingRun::lookUp(QHash<int, QString> &cache, db::BulkStatement &query, int number)
 {
     const auto cached = cache.constFind(number);
     if (cached != cache.constEnd())
         return *cached;
-    query.bindValue(0, number);
-    run(query);
+    run(query, {number});
     const QString name = query.next() ? query.value(0).toString() : QString();
-    query.finish();
     cache.insert(number, name);
     return name;
 }
@@ -242,8 +238,7 @@ void PostingRun::writeBack(const RawRow &raw, int ref)
     // Records in state 1 or 3 are deleted at the end of the run; their reference would be lost anyway.
     if (raw.state == StateOk || raw.state == StateBB || raw.ref == ref)
         return;
-    bindAll(m_setRef, {ref, raw.id});
-    run(m_setRef);
+    run(m_setRef, {ref, raw.id});
 }
 
 void PostingRun::flushVisit()
@@ -257,11 +252,9 @@ void PostingRun::flushVisit()
                         v.dauerJob, r.calcMode, r.state, r.scannerId, 0, v.id};
     if (v.isNew) {
         values << r.entryType;
-        bindAll(m_insertVisit, values);
-        run(m_insertVisit);
+        run(m_insertVisit, values);
     } else {
-        bindAll(m_updateVisit, values);
-        run(m_updateVisit);
+        run(m_updateVisit, values);
     }
     m_visit.reset();
 }
@@ -275,9 +268,7 @@ void PostingRun::flushPerson()
     const QVariantList values{r.persNr, p.persName, r.objId, r.objNr, p.objBez, p.taetigNr, r.tourDate, r.start,
                               r.end, r.dauer, p.startJob, p.endJob, p.dauerJob, p.taetigText, r.calcMode,
                               r.state, r.scannerId, p.ref, p.id};
-    QSqlQuery &write = p.isNew ? m_insertPerson : m_updatePerson;
-    bindAll(write, values);
-    run(write);
+    run(p.isNew ? m_insertPerson : m_updatePerson, values);
     // It stays the record saved last: an activity may still be merged into it.
     p.isNew = false;
     p.written = true;

@@ -1,5 +1,6 @@
 #include "posting/ScanRunStore.h"
 
+#include "db/BulkStatement.h"
 #include "posting/PostingTexts.h"
 #include "posting/ScanStorage.h"
 #include "posting/SqlTransaction.h"
@@ -21,8 +22,7 @@ bool insertRecords(QSqlDatabase &db, const QList<RawScanRecord> &records, QStrin
     int id = max.value(0).toInt();
     int group = max.value(1).toInt();
 
-    QSqlQuery insert(db);
-    insert.prepare(QStringLiteral(
+    db::BulkStatement insert(db, QStringLiteral(
         "INSERT INTO Scanimp (SC_ID, SC_Seq, SC_EntryType, SC_TourID, SC_TourNr, SC_ObjNr, SC_ObjID, SC_PersNr,"
         " SC_TaetigNr, SC_TaetigID, SC_JobID, SC_TourType, SC_TourDate, SC_StartTime, SC_EndTime, SC_Dauer,"
         " SC_CalcMode, SC_ScannerID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
@@ -35,10 +35,8 @@ bool insertRecords(QSqlDatabase &db, const QList<RawScanRecord> &records, QStrin
                                   r.taetigNr, r.taetigId, r.jobId, r.tourType, scanMinuteToStorage(r.tourDate),
                                   scanMinuteToStorage(r.start), scanMinuteToStorage(r.end),
                                   hoursToStorage(r.dauer), calcModeOf(r.mode), r.scannerId};
-        for (int i = 0; i < values.size(); ++i)
-            insert.bindValue(i, values[i]);
-        if (!insert.exec()) {
-            error = insert.lastError().text();
+        if (!insert.exec(values)) {
+            error = insert.lastError();
             return false;
         }
     }

@@ -1,12 +1,14 @@
 #include "posting/ScanStorage.h"
 
+#include "db/StorageValue.h"
+
 namespace tekvora::posting {
 
 QVariant scanMinuteToStorage(ScanMinute minute)
 {
     if (minute == 0)
         return QVariant(QMetaType::fromType<QString>());
-    return fromScanMinute(minute).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    return db::dateTimeToStorage(dateOfScanMinute(minute), timeOfScanMinute(minute));
 }
 
 ScanMinute scanMinuteFromStorage(const QVariant &value)
@@ -14,10 +16,9 @@ ScanMinute scanMinuteFromStorage(const QVariant &value)
     const QString text = value.toString();
     if (text.isEmpty())
         return 0;
-    QDateTime dateTime = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-    if (!dateTime.isValid())
-        dateTime = QDateTime(QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd")), QTime(0, 0));
-    return toScanMinute(dateTime);
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+    const QTime time = QTime::fromString(text.mid(11, 5), QStringLiteral("hh:mm"));
+    return time.isValid() ? toScanMinute(date, time.hour(), time.minute()) : toScanMinute(date, 0, 0);
 }
 
 double hoursToStorage(double hours)

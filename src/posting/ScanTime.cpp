@@ -29,16 +29,40 @@ ScanMinute toScanMinute(const QDateTime &dateTime)
     if (!dateTime.isValid())
         return 0;
     const QTime time = dateTime.time();
-    return (dateTime.date().toJulianDay() - zeroJulianDay()) * minutesPerDay + time.hour() * 60 + time.minute();
+    return toScanMinute(dateTime.date(), time.hour(), time.minute());
+}
+
+ScanMinute toScanMinute(const QDate &date, int hour, int minute)
+{
+    if (!date.isValid())
+        return 0;
+    return (date.toJulianDay() - zeroJulianDay()) * minutesPerDay + hour * 60 + minute;
+}
+
+ScanMinute startOfScanDay(ScanMinute minute)
+{
+    return minute == 0 ? 0 : floorDay(minute) * minutesPerDay;
+}
+
+QTime timeOfScanMinute(ScanMinute minute)
+{
+    const qint64 ofDay = minuteOfDay(minute);
+    return QTime(int(ofDay / 60), int(ofDay % 60));
+}
+
+QString scanTimeText(ScanMinute minute)
+{
+    const qint64 ofDay = minuteOfDay(minute);
+    const char16_t text[] = {char16_t(u'0' + ofDay / 600), char16_t(u'0' + ofDay / 60 % 10), u':',
+                             char16_t(u'0' + ofDay % 60 / 10), char16_t(u'0' + ofDay % 60 % 10)};
+    return QString(reinterpret_cast<const QChar *>(text), 5);
 }
 
 QDateTime fromScanMinute(ScanMinute minute)
 {
     if (minute == 0)
         return {};
-    const qint64 ofDay = minuteOfDay(minute);
-    return QDateTime(QDate::fromJulianDay(zeroJulianDay() + floorDay(minute)),
-                     QTime(int(ofDay / 60), int(ofDay % 60)));
+    return QDateTime(dateOfScanMinute(minute), timeOfScanMinute(minute));
 }
 
 QDate dateOfScanMinute(ScanMinute minute)

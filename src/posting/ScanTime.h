@@ -9,6 +9,13 @@ namespace tekvora::posting {
 using ScanMinute = qint64;
 
 ScanMinute toScanMinute(const QDateTime &dateTime);
+/// Counted without a time zone, so a time in the night the clocks change stays as scanned; 0 for an invalid date.
+ScanMinute toScanMinute(const QDate &date, int hour, int minute);
+/// Midnight of the minute's day; 0 stays 0.
+ScanMinute startOfScanDay(ScanMinute minute);
+QTime timeOfScanMinute(ScanMinute minute);
+/// "hh:mm" of the minute's time of day.
+QString scanTimeText(ScanMinute minute);
 /// The zero date-time gives an invalid QDateTime, so it is stored and shown as empty.
 QDateTime fromScanMinute(ScanMinute minute);
 QDate dateOfScanMinute(ScanMinute minute);

@@ -31,6 +31,14 @@ void TestNumbers::nextFreeNumberFromTheCompanyMinimum_data()
     QTest::addRow("lower numbers ignored") << 5 << QList<int>{1, 2, 5, 6, 9} << 7;
     QTest::addRow("empty") << 1 << QList<int>{} << 1;
     QTest::addRow("zero minimum") << 0 << QList<int>{0, 1} << 2;
+    QList<int> longRun;
+    for (int number = 1; number <= 300; ++number)
+        if (number != 137)
+            longRun << number;
+    QTest::addRow("one gap in a long run") << 1 << longRun << 137;
+    QTest::addRow("two gaps, the lower wins") << 1 << QList<int>{1, 2, 4, 5, 7} << 3;
+    QTest::addRow("only numbers above the minimum") << 10 << QList<int>{11, 12, 500000} << 10;
+    QTest::addRow("negative numbers ignored") << 1 << QList<int>{-3, -2, 1, 2} << 3;
 }
 
 void TestNumbers::nextFreeNumberFromTheCompanyMinimum()
@@ -57,7 +65,8 @@ void TestNumbers::withoutCompanyRecordFromOne()
 {
     tekvora::test::TempDatabase store;
     QVERIFY(execute("delete from Firmen").ok);
-    QVERIFY(execute("insert into Taetig (T_ID, T_Nr) values (1, 1), (2, 2)").ok);
+    // Activity numbers need not be unique: a number used twice still leaves no gap.
+    QVERIFY(execute("insert into Taetig (T_ID, T_Nr) values (1, 1), (2, 2), (3, 2), (4, 4)").ok);
     QCOMPARE(nextFreeActivityNumber(), 3);
     QCOMPARE(nextFreeValue("Taetig.DB", "T_Nr", 2), 3);
 }

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QSqlRecord>
 
+#include <ctime>
+
 using namespace tekvora::posting;
 using tekvora::test::PostingStore;
 using tekvora::test::PresetPrompt;
@@ -44,6 +46,7 @@ private slots:
     void repeatedFileMakesNothingNew();
     void keepsOddLinesUnchanged_data();
     void keepsOddLinesUnchanged();
+    void keepsTimesOfTheNightClocksChange();
     void asksWhenNothingUsable_data();
     void asksWhenNothingUsable();
     void reportsMissingFileAndUnregisteredScanner();
@@ -187,6 +190,23 @@ void TestScanProcessing::keepsOddLinesUnchanged()
     const ScanProcessingResult again = process(second);
     QVERIFY(again.saved);
     QCOMPARE(again.barcodeCount, 1);
+}
+
+void TestScanProcessing::keepsTimesOfTheNightClocksChange()
+{
+    // 02:30 does not exist in German local time that night; a night shift still scans it.
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+    writeScanFile(m_scanFile, "SC_ID:00004711\r\n29.03.2026 02:30 ON100\r\n29.03.2026 03:10 ON100\r\n");
+    PresetPrompt prompt;
+    const bool saved = process(prompt).saved;
+    qunsetenv("TZ");
+    tzset();
+    QVERIFY(saved);
+    QCOMPARE(m_store->rows("SELECT SC_StartTime, SC_EndTime, SC_Dauer FROM Scanimp WHERE SC_EntryType = 1"
+                           " ORDER BY SC_ID"),
+             (QStringList{"2026-03-29 02:30:00|2026-03-29 03:10:00|0.6666666667",
+                          "2026-03-29 03:10:00|2026-03-29 03:10:00|0"}));
 }
 
 void TestScanProcessing::asksWhenNothingUsable_data()
