@@ -26,6 +26,7 @@ private slots:
     void init();
     void cleanup();
     void showsColumnsAndColours();
+    void keepsPlacement();
     void showsDurationsInBothFormats();
     void checksThenPosts();
     void editsAndRecalculates();
@@ -107,6 +108,16 @@ void TestTF_ScanImp::showsColumnsAndColours()
     QCOMPARE(text(0, ScanImpModel::ColCalcMode), "Calc");
     QCOMPARE(text(1, ScanImpModel::ColCalcMode), "Scan");
     QCOMPARE(text(0, ScanImpModel::ColState), "??");
+}
+
+void TestTF_ScanImp::keepsPlacement()
+{
+    const QRect placed(40, 50, 700, 500);
+    m_dialog->setGeometry(placed);
+    m_dialog->reject();
+    QVERIFY(QFile(m_dirs->settingsFile()).open(QIODevice::ReadOnly));
+    TF_ScanImp again(m_store->db, *m_dirs, m_prompt);
+    QCOMPARE(again.geometry(), placed);
 }
 
 void TestTF_ScanImp::showsDurationsInBothFormats()

@@ -3,6 +3,7 @@
 #include "app/ClientDirs.h"
 #include "app/DurationFormat.h"
 #include "app/Placement.h"
+#include "app/ui/FormStorage.h"
 #include "app/ProgressSink.h"
 #include "app/UserPrompt.h"
 #include "posting/PostingActions.h"
@@ -68,6 +69,7 @@ TF_ScanImp::TF_ScanImp(QSqlDatabase db, const app::ClientDirs &dirs, app::UserPr
 
     if (parent)
         setGeometry(app::relativeGeometry(parent->window()->geometry(), 100, 64, -75, 100));
+    placementStorage().restorePlacement(*this);
 
     const scanner::ScanSettings current{QString(), QString::number(scanner::standardNumbers().site),
                                         QString::number(scanner::standardNumbers().person)};
@@ -78,6 +80,17 @@ TF_ScanImp::TF_ScanImp(QSqlDatabase db, const app::ClientDirs &dirs, app::UserPr
 }
 
 TF_ScanImp::~TF_ScanImp() = default;
+
+app::FormStorage TF_ScanImp::placementStorage() const
+{
+    return app::FormStorage(m_dirs.settingsFile(), QStringLiteral("ScanImp"));
+}
+
+void TF_ScanImp::done(int result)
+{
+    placementStorage().savePlacement(*this);
+    QDialog::done(result);
+}
 
 QToolButton *TF_ScanImp::addNavigatorButton(QWidget *bar, const char *name, const QString &text, const QString &tip)
 {

@@ -11,6 +11,7 @@ class QToolButton;
 
 namespace tekvora::app {
 class ClientDirs;
+class FormStorage;
 class UserPrompt;
 } // namespace tekvora::app
 
@@ -34,7 +35,11 @@ public:
     void btnDeleteAllClick();
     void recalculateDurationClick();
 
+protected:
+    void done(int result) override;
+
 private:
+    app::FormStorage placementStorage() const;
     void buildControls();
     QToolButton *addNavigatorButton(QWidget *bar, const char *name, const QString &text, const QString &tip);
     void reloadKeeping(int recordId);
