@@ -141,9 +141,9 @@ bool BulkStatement::bind(int position, const QVariant &value)
         return stored.isNull() ? sqlite3_bind_null(m_statement, position) == SQLITE_OK : bind(position, stored);
     }
     default: {
-        const QString text = value.toString();
-        return sqlite3_bind_text16(m_statement, position, text.utf16(), int(text.size() * sizeof(char16_t)),
-                                   SQLITE_TRANSIENT)
+        // The store keeps UTF-8; handing it UTF-16 would cost a second conversion inside SQLite.
+        const QByteArray text = value.toString().toUtf8();
+        return sqlite3_bind_text(m_statement, position, text.constData(), int(text.size()), SQLITE_TRANSIENT)
                == SQLITE_OK;
     }
     }
