@@ -1,6 +1,7 @@
 #include "app/ClientDirs.h"
 #include "app/ProgramRoot.h"
 #include "app/UserPrompt.h"
+#include "db/Database.h"
 #include "scanner/Csp2Link.h"
 #include "scanner/ScanFile.h"
 #include "scanner/ScanSettings.h"
@@ -10,8 +11,8 @@
 #include "scanner/cli/ScanSubcommand.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSqlDatabase>
-#include <QSqlError>
 
 using tekvora::cli::CliContext;
 using tekvora::cli::ExitFailed;
@@ -63,18 +64,13 @@ private:
 /// The client's store in its data directory, opened under the program's connection name.
 std::optional<QSqlDatabase> openStore(const QString &dataDir, app::UserPrompt &prompt)
 {
-    const QString path = QDir(dataDir).filePath(QStringLiteral("Tekvora.sqlite"));
-    if (!QFile::exists(path)) {
-        prompt.error(QStringLiteral("Die Datenbank %1 fehlt.").arg(path));
+    const db::DbResult opened = db::openDatabase(db::kConnectionName, dataDir);
+    if (!opened.ok) {
+        prompt.error(QStringLiteral("Die Datenbank in %1 lässt sich nicht öffnen:\r%2")
+                         .arg(QDir::toNativeSeparators(dataDir), opened.error));
         return std::nullopt;
     }
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("Vidizavid"));
-    db.setDatabaseName(path);
-    if (!db.open()) {
-        prompt.error(QStringLiteral("Die Datenbank %1 lässt sich nicht öffnen:\r%2").arg(path, db.lastError().text()));
-        return std::nullopt;
-    }
-    return db;
+    return db::database();
 }
 
 struct Options
