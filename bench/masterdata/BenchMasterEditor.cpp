@@ -1,6 +1,7 @@
 // The editing grid over 100,000 sites of the real schema: opening, a title click, a search keystroke and
 // moving to another row (which reads that record).
 #include "BenchSites.h"
+#include "GuiBenchMain.h"
 #include "db/Database.h"
 #include "db/ui/SortGridView.h"
 #include "db/ui/SqlGridModel.h"
@@ -21,8 +22,7 @@ namespace {
 
 constexpr int SiteCount = 100000;
 
-struct Sites
-{
+struct Sites {
     Sites()
     {
         db::createDatabase(db::kConnectionName, dir.path());
@@ -44,8 +44,7 @@ db::GridColumns siteColumns()
             {"O_Selected", "Wahl", 40, db::GridDisplay::YesNo}};
 }
 
-struct Editor
-{
+struct Editor {
     Editor() : editor(masterdata::siteTable(), siteColumns(), prompt, &window)
     {
         window.resize(900, 600);
@@ -139,11 +138,5 @@ BENCHMARK(BM_MoveToRow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tekvora::bench::runGuiBenchmarks(argc, argv);
 }

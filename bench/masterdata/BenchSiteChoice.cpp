@@ -1,5 +1,6 @@
 // The site choice over 100,000 sites: opening the dialog and positioning the grid per keystroke.
 #include "BenchSites.h"
+#include "GuiBenchMain.h"
 #include "masterdata/ui/TF_DbSelect.h"
 #include "masterdata/ui/TableChoices.h"
 #include "support/PresetPrompt.h"
@@ -105,11 +106,5 @@ BENCHMARK(BM_SearchKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tekvora::bench::runGuiBenchmarks(argc, argv);
 }

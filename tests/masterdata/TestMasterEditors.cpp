@@ -1,3 +1,4 @@
+#include "StoreSql.h"
 #include "app/ClientDirs.h"
 #include "db/ui/SortGridView.h"
 #include "db/ui/SqlGridModel.h"
@@ -6,7 +7,6 @@
 #include "masterdata/ui/TF_Taetig.h"
 #include "stats/ui/RecordNavigator.h"
 #include "support/PresetPrompt.h"
-#include "StoreSql.h"
 #include "support/TempDatabase.h"
 
 #include <QAction>
@@ -29,21 +29,21 @@ namespace {
 void addActivities()
 {
     test::execSql(QStringLiteral("UPDATE Firmen SET F_MinNrTaetig = 10, F_MinNrPersonal = 1"));
-    test::execSql(QStringLiteral("INSERT INTO Taetig (T_ID, T_Nr, T_Match, T_Gruppe, T_Druckabschnitt, T_TextTour) VALUES "
-                        "(1, 30, 'Fenster', 'Glas', 0, 'Langer Text'), (2, 10, 'Boden', 'Nass', 2, NULL), "
-                        "(3, 20, 'Treppe', 'Nass', NULL, NULL)"));
+    test::execSql(
+        QStringLiteral("INSERT INTO Taetig (T_ID, T_Nr, T_Match, T_Gruppe, T_Druckabschnitt, T_TextTour) VALUES "
+                       "(1, 30, 'Fenster', 'Glas', 0, 'Langer Text'), (2, 10, 'Boden', 'Nass', 2, NULL), "
+                       "(3, 20, 'Treppe', 'Nass', NULL, NULL)"));
 }
 
 /// Staff 1 (no. 5) active, 2 (no. 7) inactive, 3 (no. 9) without flag.
 void addStaff()
 {
     test::execSql(QStringLiteral("INSERT INTO Personal (P_ID, P_Nr, P_Match, P_Aktiv) VALUES "
-                        "(1, 5, 'ANNA', 1), (2, 7, 'BERT', 0), (3, 9, 'CARL', NULL)"));
+                                 "(1, 5, 'ANNA', 1), (2, 7, 'BERT', 0), (3, 9, 'CARL', NULL)"));
 }
 
 /// A store with the activities above, more SQL on them, and the activity editor shown and active on it.
-struct ActivityWindow
-{
+struct ActivityWindow {
     ActivityWindow(const app::ClientDirs &dirs, QList<bool> answers = {}, const QString &moreSql = {})
         : seeded(seed(moreSql)), prompt(std::move(answers)), window(dirs, prompt)
     {
@@ -126,6 +126,39 @@ private slots:
         QVERIFY(prompt.shown.isEmpty());
     }
 
+    void markKeysSetTheMarkAndMoveOn_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("mark");
+        // Row 0 holds a mark of 2, row 2 (the last) a mark of 0.
+        QTest::addRow("Enter inverts") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << 0 << 0;
+        QTest::addRow("j sets") << int(Qt::Key_J) << Qt::KeyboardModifiers() << 2 << 1;
+        QTest::addRow("J sets") << int(Qt::Key_J) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 2 << 1;
+        QTest::addRow("n clears") << int(Qt::Key_N) << Qt::KeyboardModifiers() << 0 << 0;
+        QTest::addRow("Enter on the last row") << int(Qt::Key_Enter) << Qt::KeyboardModifiers() << 2 << 1;
+    }
+
+    void markKeysSetTheMarkAndMoveOn()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, row);
+        QFETCH(int, mark);
+        ActivityWindow fixture(m_dirs);
+        QVERIFY(fixture.activated);
+        MasterEditor *editor = fixture.window.editor();
+        const int id = editor->model()->keyAt(row).toInt();
+        editor->grid()->setFocus();
+        editor->grid()->setCurrentIndex(cell(editor, row, "T_Druckabschnitt"));
+        QTest::keyClick(editor->grid(), Qt::Key(key), modifiers);
+        QVERIFY(!editor->record().isEditing());
+        QCOMPARE(test::scalarSql(QStringLiteral("SELECT T_Druckabschnitt FROM Taetig WHERE T_ID = %1").arg(id)).toInt(),
+                 mark);
+        QCOMPARE(editor->currentRow(), std::min(row + 1, 2));
+    }
+
     void popupMenuOffersMarksOnlyOnTheMarkColumn_data()
     {
         QTest::addColumn<QString>("field");
@@ -199,7 +232,8 @@ private slots:
         QFETCH(QList<bool>, answers);
         QFETCH(int, expected);
         QFETCH(int, questions);
-        ActivityWindow fixture(m_dirs, answers, QStringLiteral("UPDATE Taetig SET T_Nr = %1 WHERE T_ID = 2").arg(number));
+        ActivityWindow fixture(m_dirs, answers,
+                               QStringLiteral("UPDATE Taetig SET T_Nr = %1 WHERE T_ID = 2").arg(number));
         QVERIFY(fixture.activated);
         auto &prompt = fixture.prompt;
         auto &window = fixture.window;
@@ -236,8 +270,9 @@ private slots:
         editor->goToRow(2);
         QCOMPARE(editor->currentRow(), 1);
         QVERIFY(editor->record().isEditing());
-        QCOMPARE(prompt.shown.last(),
-                 QStringLiteral("! Die Tätigkeitsnummer 30 ist bereits vergeben.\nBitte wählen Sie eine andere Nummer."));
+        QCOMPARE(
+            prompt.shown.last(),
+            QStringLiteral("! Die Tätigkeitsnummer 30 ist bereits vergeben.\nBitte wählen Sie eine andere Nummer."));
         QTest::keyClick(&window, Qt::Key_Backspace, Qt::AltModifier);
         QVERIFY(!editor->record().isEditing());
         QCOMPARE(shownRows(editor, "T_Nr"), (QStringList{"10", "20", "30"}));
@@ -296,14 +331,19 @@ private slots:
         test::TempDatabase store;
         addActivities();
         test::execSql("INSERT INTO Objekte (O_ID, O_Nr) VALUES (1, 100), (2, 200)");
-        test::execSql("INSERT INTO OTaetNeu (TS_ID, TS_ObjID, TS_Taetigkeit) VALUES (1, 1, 10), (2, 1, 30), (3, 2, 20)");
+        test::execSql(
+            "INSERT INTO OTaetNeu (TS_ID, TS_ObjID, TS_Taetigkeit) VALUES (1, 1, 10), (2, 1, 30), (3, 2, 20)");
         test::PresetPrompt prompt;
         QWidget window;
         MasterEditor sites(siteTable(), {{"O_Nr", "Obj.-Nr."}}, prompt, &window);
         const MasterTable siteActivities{"OTaetNeu", "TS_ID", {}, "Tätigkeit löschen?", {{"TS_Modus", 1}}};
         MasterEditor activities(siteActivities,
                                 {{"TS_Taetigkeit", "T.-Nr.", 50, db::GridDisplay::Plain, true},
-                                 {"T_Match", "Bezeichnung der Tätigkeit", 200, db::GridDisplay::Plain, false,
+                                 {"T_Match",
+                                  "Bezeichnung der Tätigkeit",
+                                  200,
+                                  db::GridDisplay::Plain,
+                                  false,
                                   {"Taetig", "T_Nr", "TS_Taetigkeit"}}},
                                 prompt, &window);
         activities.linkToMaster(sites, "O_ID", "TS_ObjID");
@@ -366,7 +406,8 @@ private slots:
         QVERIFY(editor->record().isEditing());
         QCOMPARE(cell(editor, 0, "P_Match").data().toString(), QString(20, QLatin1Char('z')));
         QTest::keyClick(&window, Qt::Key_F10);
-        QCOMPARE(test::scalarSql("SELECT P_Match FROM Personal WHERE P_ID = 1").toString(), QString(20, QLatin1Char('z')));
+        QCOMPARE(test::scalarSql("SELECT P_Match FROM Personal WHERE P_ID = 1").toString(),
+                 QString(20, QLatin1Char('z')));
 
         // Without a number the proposal needs no question.
         test::execSql("UPDATE Personal SET P_Nr = NULL WHERE P_ID = 1");

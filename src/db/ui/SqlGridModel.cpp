@@ -222,8 +222,9 @@ QVariant SqlGridModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const GridColumn &column = m_columns[index.column()];
-    if (role == Qt::TextAlignmentRole && searchKind(index.column()) == SearchFieldKind::Number
-        && column.display == GridDisplay::Plain)
+    if (role == Qt::TextAlignmentRole && column.display != GridDisplay::Plain)
+        return int(Qt::AlignCenter);
+    if (role == Qt::TextAlignmentRole && searchKind(index.column()) == SearchFieldKind::Number)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role == GridMaxLengthRole) {
         int size = 0;

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -44,36 +45,36 @@ db::GridColumns staffColumns()
 } // namespace
 
 TF_Personal::TF_Personal(const app::ClientDirs &dirs, app::UserPrompt &prompt, QWidget *parent)
-    : QDialog(parent), m_storage(dirs.settingsFile(), QStringLiteral("Personal")),
-      m_editor(new MasterEditor(staffTable(), staffColumns(), prompt, this))
+    : MasterDataDialog(dirs, QStringLiteral("Personal"), app::PlacementKind::WithState, staffTable(), staffColumns(),
+                       prompt, parent)
 {
     setObjectName(QStringLiteral("TF_Personal"));
     setWindowTitle(QStringLiteral("Mitarbeiter"));
     buildWindow(dirs);
     resize(860, 600);
-    placeEditorWindow(*this, m_storage, app::PlacementKind::WithState);
-    restoreColumnWidths(*m_editor->grid(), m_storage, GridColumnsKey);
-    m_pages->setCurrentIndex(std::clamp(m_storage.value(ActivePageKey, 0).toInt(), 0, m_pages->count() - 1));
+    placeWindow();
+    restoreColumnWidths(*editor()->grid(), storage(), GridColumnsKey);
+    m_pages->setCurrentIndex(std::clamp(storage().value(ActivePageKey, 0).toInt(), 0, m_pages->count() - 1));
 
-    m_editor->onDoubleClick(NumberField, [this] { m_editor->proposeNumber(); });
-    m_editor->onDoubleClick(ActiveField, [this] { m_editor->invertMark(ActiveField, false); });
-    m_editor->onDoubleClick(BirthdayField, [this] { pickBirthday(); });
-    m_editor->onDoubleClick(QStringLiteral("P_Email"),
-                            [this] { app::sendMail(m_editor->record().value(QStringLiteral("P_Email")).toString()); });
-    if (m_editor->open())
+    editor()->onDoubleClick(NumberField, [this] { editor()->proposeNumber(); });
+    editor()->onDoubleClick(ActiveField, [this] { editor()->invertMark(ActiveField, false); });
+    editor()->onDoubleClick(BirthdayField, [this] { pickBirthday(); });
+    editor()->onDoubleClick(QStringLiteral("P_Email"),
+                            [this] { app::sendMail(editor()->record().value(QStringLiteral("P_Email")).toString()); });
+    if (editor()->open())
         applyActiveFilter();
 }
 
 void TF_Personal::buildWindow(const app::ClientDirs &dirs)
 {
-    const EditorTopBar top = makeEditorTopBar(*m_editor, dirs.manualPage(QLatin1String(app::ManualPage::Staff)), this);
+    const EditorTopBar top = makeEditorTopBar(*editor(), dirs.manualPage(QLatin1String(app::ManualPage::Staff)), this);
     m_onlyActive = new QCheckBox(QStringLiteral("nur Aktive"), this);
     m_onlyActive->setObjectName(QStringLiteral("CheckBoxAktiv"));
     m_onlyActive->setChecked(true);
     connect(m_onlyActive, &QCheckBox::toggled, this, &TF_Personal::applyActiveFilter);
     top.layout->insertWidget(top.layout->count() - 1, m_onlyActive);
 
-    db::SortGridView *grid = m_editor->grid();
+    db::SortGridView *grid = editor()->grid();
     grid->setObjectName(QStringLiteral("GridPersonal"));
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
@@ -85,11 +86,11 @@ void TF_Personal::buildWindow(const app::ClientDirs &dirs)
     layout->addWidget(grid, 1);
     layout->addWidget(m_pages);
 
-    m_editor->addFocusJump(grid, Qt::Key_PageUp, top.searchBox);
+    editor()->addFocusJump(grid, Qt::Key_PageUp, top.searchBox);
     if (!m_pageFields.isEmpty())
-        m_editor->addFocusJump(grid, Qt::Key_PageDown, m_pageFields.first());
+        editor()->addFocusJump(grid, Qt::Key_PageDown, m_pageFields.first());
     for (QLineEdit *field : std::as_const(m_pageFields))
-        m_editor->addFocusJump(field, Qt::Key_PageUp, grid);
+        editor()->addFocusJump(field, Qt::Key_PageUp, grid);
 }
 
 QWidget *TF_Personal::buildPage()
@@ -135,8 +136,14 @@ QWidget *TF_Personal::buildPage()
     m_birthday = page->findChild<QLineEdit *>(QStringLiteral("EditGeburtsdatum"));
     m_birthday->setReadOnly(true);
     m_birthday->setToolTip(QStringLiteral("Doppelklick öffnet den Kalender"));
-    page->findChild<QLineEdit *>(QStringLiteral("EditNr"))
-        ->setToolTip(QStringLiteral("Doppelklick für Nummern-Vorschlag"));
+    auto *number = page->findChild<QLineEdit *>(QStringLiteral("EditNr"));
+    number->setToolTip(QStringLiteral("Doppelklick für Nummern-Vorschlag"));
+    // Number and search term are what the employee is found by: shown in the info colour.
+    for (QLineEdit *key : {number, page->findChild<QLineEdit *>(QStringLiteral("EditMatch"))}) {
+        QPalette palette = key->palette();
+        palette.setColor(QPalette::Base, QGuiApplication::palette().color(QPalette::ToolTipBase));
+        key->setPalette(palette);
+    }
     return page;
 }
 
@@ -144,22 +151,22 @@ QLineEdit *TF_Personal::addField(const QString &objectName, const QString &field
 {
     auto *edit = new QLineEdit;
     edit->setObjectName(objectName);
-    m_editor->bindField(edit, field);
+    editor()->bindField(edit, field);
     m_pageFields << edit;
     return edit;
 }
 
 void TF_Personal::applyActiveFilter()
 {
-    m_editor->setFilter(m_onlyActive->isChecked() ? db::SqlFilter{QStringLiteral("\"P_Aktiv\" = 1")} : db::SqlFilter{});
+    editor()->setFilter(m_onlyActive->isChecked() ? db::SqlFilter{QStringLiteral("\"P_Aktiv\" = 1")} : db::SqlFilter{});
 }
 
 void TF_Personal::pickBirthday()
 {
-    if (!m_editor->record().hasRecord())
+    if (!editor()->record().hasRecord())
         return;
-    stats::ui::TF_Kalender::pickForField(m_birthday, m_editor->record().value(BirthdayField).toDate(),
-                                         [this](const QDate &date) { m_editor->setFieldValue(BirthdayField, date); });
+    stats::ui::TF_Kalender::pickForField(m_birthday, editor()->record().value(BirthdayField).toDate(),
+                                         [this](const QDate &date) { editor()->setFieldValue(BirthdayField, date); });
 }
 
 bool TF_Personal::event(QEvent *event)
@@ -167,20 +174,16 @@ bool TF_Personal::event(QEvent *event)
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::WindowActivate) {
         // Back from the calendar or another dialog the list is in number order again.
-        m_editor->sortBy(NumberField);
-        m_editor->grid()->setFocus();
+        editor()->sortBy(NumberField);
+        editor()->grid()->setFocus();
     }
     return handled;
 }
 
-void TF_Personal::done(int result)
+void TF_Personal::saveSettings()
 {
-    if (!m_editor->commitEdit())
-        return;
-    m_storage.savePlacement(*this, app::PlacementKind::WithState);
-    saveColumnWidths(*m_editor->grid(), m_storage, GridColumnsKey);
-    m_storage.setValue(ActivePageKey, m_pages->currentIndex());
-    QDialog::done(result);
+    saveColumnWidths(*editor()->grid(), storage(), GridColumnsKey);
+    storage().setValue(ActivePageKey, m_pages->currentIndex());
 }
 
 } // namespace tekvora::masterdata

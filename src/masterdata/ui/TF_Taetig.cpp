@@ -36,31 +36,32 @@ db::GridColumns activityColumns()
 } // namespace
 
 TF_Taetig::TF_Taetig(const app::ClientDirs &dirs, app::UserPrompt &prompt, QWidget *parent)
-    : QDialog(parent), m_prompt(prompt), m_storage(dirs.settingsFile(), QStringLiteral("Taetigkeit")),
-      m_editor(new MasterEditor(activityTable(), activityColumns(), prompt, this))
+    : MasterDataDialog(dirs, QStringLiteral("Taetigkeit"), app::PlacementKind::WithoutState, activityTable(),
+                       activityColumns(), prompt, parent)
 {
     setObjectName(QStringLiteral("TF_Taetig"));
     setWindowTitle(QStringLiteral("Tätigkeiten"));
     buildWindow(dirs);
     resize(700, 560);
-    placeEditorWindow(*this, m_storage, app::PlacementKind::WithoutState);
+    placeWindow();
 
-    db::SortGridView *grid = m_editor->grid();
-    grid->setSortIndexes(m_editor->record().cursor().indexes(), db::SortGridView::SortRule::FieldPrefix);
-    m_editor->setMarkColumn(MarkField);
-    m_editor->onDoubleClick(NumberField, [this] { m_editor->proposeNumber(); });
-    m_editor->onDoubleClick(MarkField, [this] { m_editor->invertMark(MarkField, true); });
-    connect(m_editor, &MasterEditor::currentChanged, this, &TF_Taetig::showLongText);
-    if (m_editor->open()) {
-        m_editor->sortBy(NumberField);
-        m_editor->goToRow(0);
+    db::SortGridView *grid = editor()->grid();
+    grid->setSortIndexes(editor()->record().cursor().indexes(), db::SortGridView::SortRule::FieldPrefix);
+    editor()->setMarkColumn(MarkField);
+    editor()->onDoubleClick(NumberField, [this] { editor()->proposeNumber(); });
+    editor()->onDoubleClick(MarkField, [this] { editor()->invertMark(MarkField, true); });
+    connect(editor(), &MasterEditor::currentChanged, this, &TF_Taetig::showLongText);
+    if (editor()->open()) {
+        editor()->sortBy(NumberField);
+        editor()->goToRow(0);
     }
 }
 
 void TF_Taetig::buildWindow(const app::ClientDirs &dirs)
 {
-    const EditorTopBar top = makeEditorTopBar(*m_editor, dirs.manualPage(QLatin1String(app::ManualPage::Activities)), this);
-    db::SortGridView *grid = m_editor->grid();
+    const EditorTopBar top =
+        makeEditorTopBar(*editor(), dirs.manualPage(QLatin1String(app::ManualPage::Activities)), this);
+    db::SortGridView *grid = editor()->grid();
     grid->setObjectName(QStringLiteral("GridTaetig"));
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid, &QWidget::customContextMenuRequested, this, &TF_Taetig::showGridMenu);
@@ -97,10 +98,10 @@ void TF_Taetig::buildWindow(const app::ClientDirs &dirs)
 
 void TF_Taetig::showGridMenu(const QPoint &position)
 {
-    const QModelIndex index = m_editor->grid()->indexAt(position);
+    const QModelIndex index = editor()->grid()->indexAt(position);
     if (index.isValid())
-        m_editor->grid()->setCurrentIndex(index);
-    const bool onMark = m_editor->grid()->currentIndex().column() == 3;
+        editor()->grid()->setCurrentIndex(index);
+    const bool onMark = editor()->grid()->currentIndex().column() == 3;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("PopupMenu1"));
     connect(menu.addAction(QStringLiteral("Leistungssatz kopieren")), &QAction::triggered, this,
@@ -112,47 +113,39 @@ void TF_Taetig::showGridMenu(const QPoint &position)
     connect(allOn, &QAction::triggered, this, [this] { markAll(true); });
     connect(allOff, &QAction::triggered, this, [this] { markAll(false); });
     menu.addAction(QStringLiteral("Abbrechen"));
-    menu.exec(m_editor->grid()->viewport()->mapToGlobal(position));
+    menu.exec(editor()->grid()->viewport()->mapToGlobal(position));
 }
 
 void TF_Taetig::copyCurrentActivity()
 {
-    if (!m_editor->commitEdit() || !m_editor->record().hasRecord())
+    if (!editor()->commitEdit() || !editor()->record().hasRecord())
         return;
-    const int number = copyActivity(m_editor->record().key().toInt(), m_prompt, m_editor->record().database());
+    const int number = copyActivity(editor()->record().key().toInt(), prompt(), editor()->record().database());
     if (number == 0)
         return;
-    m_editor->refreshRows();
-    m_editor->goToKey(db::activityKeyByNumber(number, m_editor->record().database()));
+    editor()->refreshRows();
+    editor()->goToKey(db::activityKeyByNumber(number, editor()->record().database()));
 }
 
 void TF_Taetig::copyShortTexts()
 {
-    if (!m_editor->commitEdit() || !fillEmptyLongTexts(m_prompt, m_editor->record().database()))
+    if (!editor()->commitEdit() || !fillEmptyLongTexts(prompt(), editor()->record().database()))
         return;
-    m_editor->refreshRows();
-    m_editor->goToRow(m_editor->model()->rowCount() - 1);
+    editor()->refreshRows();
+    editor()->goToRow(editor()->model()->rowCount() - 1);
 }
 
 void TF_Taetig::markAll(bool selected)
 {
-    if (!m_editor->commitEdit())
+    if (!editor()->commitEdit())
         return;
-    markAllActivities(selected, m_editor->record().database());
-    m_editor->refreshRows();
+    markAllActivities(selected, editor()->record().database());
+    editor()->refreshRows();
 }
 
 void TF_Taetig::showLongText()
 {
-    m_longText->setPlainText(m_editor->record().value(QStringLiteral("T_TextTour")).toString());
-}
-
-void TF_Taetig::done(int result)
-{
-    if (!m_editor->commitEdit())
-        return;
-    m_storage.savePlacement(*this, app::PlacementKind::WithoutState);
-    QDialog::done(result);
+    m_longText->setPlainText(editor()->record().value(QStringLiteral("T_TextTour")).toString());
 }
 
 } // namespace tekvora::masterdata
