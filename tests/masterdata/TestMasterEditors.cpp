@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSqlQuery>
@@ -157,6 +158,59 @@ private slots:
         QCOMPARE(test::scalarSql(QStringLiteral("SELECT T_Druckabschnitt FROM Taetig WHERE T_ID = %1").arg(id)).toInt(),
                  mark);
         QCOMPARE(editor->currentRow(), std::min(row + 1, 2));
+    }
+
+    void activityTitleClicksTakeTheIndexOfTheFieldsStart_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("sortField");
+        QTest::addRow("Gruppe") << "Gruppe" << "T_Gruppe";
+        QTest::addRow("Beschreibungstext") << "Beschreibungstext" << "T_Match";
+        QTest::addRow("Wahl has no index: order kept") << "Wahl" << "T_Nr";
+        QTest::addRow("Nummer") << "Nummer" << "T_Nr";
+    }
+
+    void activityTitleClicksTakeTheIndexOfTheFieldsStart()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, sortField);
+        ActivityWindow fixture(m_dirs);
+        MasterEditor *editor = fixture.window.editor();
+        QCOMPARE(editor->model()->sortField(), QStringLiteral("T_Nr"));
+        for (int c = 0; c < editor->model()->columnCount(); ++c)
+            if (editor->model()->headerData(c, Qt::Horizontal).toString() == title)
+                emit editor->grid()->horizontalHeader()->sectionClicked(c);
+        QCOMPARE(editor->model()->sortField(), sortField);
+    }
+
+    void staffTitleClicksAndActivationSortByNumber_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("sortField");
+        QTest::addRow("Name") << "Name" << "P_Name1";
+        QTest::addRow("Ort") << "Ort" << "P_Ort";
+        QTest::addRow("Telefon has no index: the number") << "Telefon" << "P_Nr";
+        QTest::addRow("Aktiv has no index: the number") << "Aktiv" << "P_Nr";
+    }
+
+    void staffTitleClicksAndActivationSortByNumber()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, sortField);
+        test::TempDatabase store;
+        addStaff();
+        test::PresetPrompt prompt;
+        TF_Personal window(m_dirs, prompt);
+        MasterEditor *editor = window.editor();
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(&window, &activation);
+        QCOMPARE(editor->model()->sortField(), QStringLiteral("P_Nr"));
+        for (int c = 0; c < editor->model()->columnCount(); ++c)
+            if (editor->model()->headerData(c, Qt::Horizontal).toString() == title)
+                emit editor->grid()->horizontalHeader()->sectionClicked(c);
+        QCOMPARE(editor->model()->sortField(), sortField);
+        QApplication::sendEvent(&window, &activation);
+        QCOMPARE(editor->model()->sortField(), QStringLiteral("P_Nr"));
     }
 
     void popupMenuOffersMarksOnlyOnTheMarkColumn_data()
