@@ -126,11 +126,22 @@ bool MasterRecord::setText(const QString &fieldName, const QString &text)
 
 bool MasterRecord::numberTaken(const QVariant &number)
 {
+    const QVariant ownKey = key();
+    if (!isInserting()) {
+        // Numbers given twice before (by an import, by another program) stay editable as long as they stay.
+        QSqlQuery own(database());
+        own.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? AND %3 = ?")
+                        .arg(db::quoteIdentifier(m_table.table), db::quoteIdentifier(m_table.keyField),
+                             db::quoteIdentifier(m_table.number.field)));
+        own.addBindValue(ownKey);
+        own.addBindValue(number.toLongLong());
+        if (own.exec() && own.next())
+            return false;
+    }
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? AND (? IS NULL OR %3 <> ?) LIMIT 1")
                       .arg(db::quoteIdentifier(m_table.table), db::quoteIdentifier(m_table.number.field),
                            db::quoteIdentifier(m_table.keyField)));
-    const QVariant ownKey = key();
     query.addBindValue(number.toLongLong());
     query.addBindValue(ownKey);
     query.addBindValue(ownKey);

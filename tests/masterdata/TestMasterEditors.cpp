@@ -415,6 +415,14 @@ private slots:
         QCOMPARE(test::scalarSql("SELECT TS_ObjID || '/' || TS_Modus FROM OTaetNeu WHERE TS_ID = 4").toString(),
                  QStringLiteral("2/1"));
         QCOMPARE(shownRows(&activities, "T_Match"), (QStringList{"Treppe", "Fenster"}));
+
+        // Without a site there is no row to add an activity to.
+        test::execSql("DELETE FROM Objekte");
+        sites.refreshRows();
+        QCOMPARE(activities.model()->rowCount(), 0);
+        activities.insertRecord();
+        QVERIFY(!activities.record().isEditing());
+        QCOMPARE(activities.model()->rowCount(), 0);
     }
 
     void staffOnlyActiveAndReactivation()

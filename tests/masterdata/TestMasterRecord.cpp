@@ -132,6 +132,25 @@ private slots:
         QCOMPARE(test::scalarSql(QStringLiteral("SELECT COUNT(*) FROM %1").arg(rules.table)).toInt(), 3);
     }
 
+    void numberGivenTwiceBeforeStaysEditable()
+    {
+        test::TempDatabase store;
+        addTwoRecords(activityTable());
+        test::execSql(QStringLiteral("UPDATE Taetig SET T_Nr = 10"));
+        test::PresetPrompt prompt;
+        MasterRecord record(activityTable(), prompt);
+        QVERIFY(record.open());
+        QVERIFY(record.moveTo(2));
+        QVERIFY(record.setText(QStringLiteral("T_Match"), QStringLiteral("Fenster")));
+        QVERIFY(record.post());
+        QVERIFY(prompt.shown.isEmpty());
+        QVERIFY(record.setText(QStringLiteral("T_Nr"), QStringLiteral("10")));
+        QVERIFY(record.post()); // typed again, but not changed
+        QVERIFY(record.insert({{QStringLiteral("T_Nr"), 10}}));
+        QVERIFY(!record.post());
+        QCOMPARE(prompt.shown.size(), 1);
+    }
+
     void newRecordGetsKeyNumberAndValues()
     {
         test::TempDatabase store;

@@ -335,7 +335,8 @@ void MasterEditor::insertRecord()
 {
     if (!commitEdit())
         return;
-    if (m_master && !m_master->commitEdit())
+    // A detail row needs its master: none without one, and the master stored first.
+    if (m_master && (!m_master->record().hasRecord() || !m_master->commitEdit()))
         return;
     m_keyBeforeInsert = m_record.key();
     QVariantMap values = m_newValues ? m_newValues() : QVariantMap();
