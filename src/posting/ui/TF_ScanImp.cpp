@@ -8,6 +8,7 @@
 #include "app/UserPrompt.h"
 #include "posting/PostingActions.h"
 #include "posting/ui/ScanImpModel.h"
+#include "stats/ui/RecordNavigator.h"
 #include "scanner/ScanSettings.h"
 #include "scanner/StandardNumbers.h"
 
@@ -20,7 +21,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
-#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -92,14 +92,35 @@ void TF_ScanImp::done(int result)
     QDialog::done(result);
 }
 
-QToolButton *TF_ScanImp::addNavigatorButton(QWidget *bar, const char *name, const QString &text, const QString &tip)
+void TF_ScanImp::navigatorClicked(stats::RecordNavigator::Button which)
 {
-    auto *button = new QToolButton(bar);
-    button->setObjectName(QLatin1String(name));
-    button->setText(text);
-    button->setToolTip(tip);
-    bar->layout()->addWidget(button);
-    return button;
+    switch (which) {
+    case stats::RecordNavigator::First:
+        navigate(0);
+        break;
+    case stats::RecordNavigator::Prior:
+        navigate(currentRow() - 1);
+        break;
+    case stats::RecordNavigator::Next:
+        navigate(currentRow() + 1);
+        break;
+    case stats::RecordNavigator::Last:
+        navigate(m_model->rowCount() - 1);
+        break;
+    case stats::RecordNavigator::Delete:
+        deleteCurrent();
+        break;
+    case stats::RecordNavigator::Post:
+        // An open cell editor hands its value to the model, which saves it, when it loses the focus.
+        m_grid->setFocus();
+        break;
+    case stats::RecordNavigator::Cancel:
+    case stats::RecordNavigator::Refresh:
+        reloadKeeping(m_model->recordId(currentRow()));
+        break;
+    default:
+        break;
+    }
 }
 
 void TF_ScanImp::buildControls()
@@ -131,19 +152,12 @@ void TF_ScanImp::buildControls()
     buttons->addWidget(btnInfo);
     layout->addLayout(buttons);
 
-    auto *navigator = new QWidget(this);
+    auto *navigator = new stats::RecordNavigator(stats::RecordNavigator::First | stats::RecordNavigator::Prior
+                                                     | stats::RecordNavigator::Next | stats::RecordNavigator::Last
+                                                     | stats::RecordNavigator::Delete | stats::RecordNavigator::Post
+                                                     | stats::RecordNavigator::Cancel | stats::RecordNavigator::Refresh,
+                                                 this);
     navigator->setObjectName(QStringLiteral("DBNavigator"));
-    navigator->setLayout(new QHBoxLayout);
-    navigator->layout()->setContentsMargins(0, 0, 0, 0);
-    QToolButton *navFirst = addNavigatorButton(navigator, "navFirst", QStringLiteral("|<"), QStringLiteral("Erster Datensatz"));
-    QToolButton *navPrior = addNavigatorButton(navigator, "navPrior", QStringLiteral("<"), QStringLiteral("Voriger Datensatz"));
-    QToolButton *navNext = addNavigatorButton(navigator, "navNext", QStringLiteral(">"), QStringLiteral("Nächster Datensatz"));
-    QToolButton *navLast = addNavigatorButton(navigator, "navLast", QStringLiteral(">|"), QStringLiteral("Letzter Datensatz"));
-    QToolButton *navDelete = addNavigatorButton(navigator, "navDelete", QStringLiteral("-"), QStringLiteral("Datensatz löschen"));
-    QToolButton *navPost = addNavigatorButton(navigator, "navPost", QStringLiteral("✓"), QStringLiteral("Daten speichern"));
-    QToolButton *navCancel = addNavigatorButton(navigator, "navCancel", QStringLiteral("✗"), QStringLiteral("Bearbeiten abbrechen"));
-    QToolButton *navRefresh = addNavigatorButton(navigator, "navRefresh", QStringLiteral("↻"), QStringLiteral("Daten aktualisieren"));
-    static_cast<QHBoxLayout *>(navigator->layout())->addStretch();
     layout->addWidget(navigator);
 
     m_model = new ScanImpModel(m_db, this);
@@ -183,15 +197,7 @@ void TF_ScanImp::buildControls()
     connect(m_grid, &QTableView::customContextMenuRequested, this,
             [this, menu](const QPoint &pos) { menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
     connect(recalculate, &QAction::triggered, this, &TF_ScanImp::recalculateDurationClick);
-    connect(navFirst, &QToolButton::clicked, this, [this] { navigate(0); });
-    connect(navPrior, &QToolButton::clicked, this, [this] { navigate(currentRow() - 1); });
-    connect(navNext, &QToolButton::clicked, this, [this] { navigate(currentRow() + 1); });
-    connect(navLast, &QToolButton::clicked, this, [this] { navigate(m_model->rowCount() - 1); });
-    connect(navDelete, &QToolButton::clicked, this, &TF_ScanImp::deleteCurrent);
-    // An open cell editor hands its value to the model, which saves it, when it loses the focus.
-    connect(navPost, &QToolButton::clicked, this, [this] { m_grid->setFocus(); });
-    connect(navCancel, &QToolButton::clicked, this, [this] { reloadKeeping(m_model->recordId(currentRow())); });
-    connect(navRefresh, &QToolButton::clicked, this, [this] { reloadKeeping(m_model->recordId(currentRow())); });
+    connect(navigator, &stats::RecordNavigator::clicked, this, &TF_ScanImp::navigatorClicked);
 }
 
 int TF_ScanImp::currentRow() const

@@ -3,11 +3,12 @@
 #include <QDialog>
 #include <QSqlDatabase>
 
+#include "stats/ui/RecordNavigator.h"
+
 class QCheckBox;
 class QProgressBar;
 class QPushButton;
 class QTableView;
-class QToolButton;
 
 namespace tekvora::app {
 class ClientDirs;
@@ -41,7 +42,7 @@ protected:
 private:
     app::FormStorage placementStorage() const;
     void buildControls();
-    QToolButton *addNavigatorButton(QWidget *bar, const char *name, const QString &text, const QString &tip);
+    void navigatorClicked(stats::RecordNavigator::Button which);
     void reloadKeeping(int recordId);
     void navigate(int row);
     void deleteCurrent();
