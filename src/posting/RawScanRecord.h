@@ -11,6 +11,10 @@ enum EntryType : int {
     EntryPerson = 3,
 };
 
+/// `SC_TaetigNr` of the activity records the interpretation makes itself: a person left, the crew moved on.
+constexpr int activityPersonLeaves = -2001;
+constexpr int activitySiteChange = -2002;
+
 /// Every record this program writes lies outside a tour plan.
 constexpr int tourTypeOutsidePlan = 9;
 

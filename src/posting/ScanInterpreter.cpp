@@ -6,9 +6,6 @@ namespace tekvora::posting {
 
 namespace {
 
-constexpr int activityPersonLeaves = -2001;
-constexpr int activitySiteChange = -2002;
-
 /// A person known in the run; present while `presenceStart` is set.
 struct PersonSlot
 {

@@ -17,9 +17,6 @@ namespace tekvora::posting {
 
 namespace {
 
-constexpr int activityPersonLeaves = -2001;
-constexpr int activitySiteChange = -2002;
-
 /// A raw record as posting reads it; date-times stay in their stored form.
 struct RawRow
 {

@@ -2,6 +2,7 @@
 
 #include "app/DurationFormat.h"
 #include "app/Durations.h"
+#include "posting/RawScanRecord.h"
 #include "posting/ScanCheck.h"
 #include "posting/ScanStorage.h"
 
@@ -13,8 +14,6 @@
 namespace tekvora::posting {
 
 namespace {
-
-constexpr int siteChangeActivity = -2002;
 
 const char *const columnTitles[ScanImpModel::ColumnCount] = {
     "Tourdatum", "Obj-ID", "ObjNr", "PersNr", "Job-ID", "Tätigkeit",
@@ -176,7 +175,7 @@ QVariant ScanImpModel::background(const Row &row, int column) const
     static const QColor red(0xFF, 0x00, 0x00);
     switch (column) {
     case ColTaetigNr:
-        return QBrush(row.taetigNr == siteChangeActivity ? QColor(0x00, 0x00, 0xFF) : white);
+        return QBrush(row.taetigNr == activitySiteChange ? QColor(0x00, 0x00, 0xFF) : white);
     case ColStart:
         return QBrush(row.start.isValid() ? white : red);
     case ColEnd:
