@@ -14,7 +14,9 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
+#include <QSettings>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -211,6 +213,73 @@ private slots:
         QCOMPARE(editor->model()->sortField(), sortField);
         QApplication::sendEvent(&window, &activation);
         QCOMPARE(editor->model()->sortField(), QStringLiteral("P_Nr"));
+    }
+
+    void editorsSitOverTheMainWindowAndKeepTheirPlace_data()
+    {
+        QTest::addColumn<QString>("editor");
+        QTest::addColumn<QString>("section");
+        QTest::addRow("activities") << "TF_Taetig" << "Taetigkeit";
+        QTest::addRow("staff") << "TF_Personal" << "Personal";
+    }
+
+    void editorsSitOverTheMainWindowAndKeepTheirPlace()
+    {
+        QFETCH(QString, editor);
+        QFETCH(QString, section);
+        test::TempDatabase store;
+        test::PresetPrompt prompt;
+        QMainWindow main;
+        main.setObjectName("TF_Tekvora");
+        main.move(40, 50);
+        main.resize(900, 700);
+        main.show();
+        const auto open = [&]() -> std::unique_ptr<QDialog> {
+            if (editor == QLatin1String("TF_Taetig"))
+                return std::make_unique<TF_Taetig>(m_dirs, prompt, &main);
+            return std::make_unique<TF_Personal>(m_dirs, prompt, &main);
+        };
+        std::unique_ptr<QDialog> first = open();
+        QCOMPARE(first->pos(), main.pos() + QPoint(0, 32));
+        QCOMPARE(first->size(), main.size() - QSize(0, 32));
+
+        first->show();
+        first->move(100, 120);
+        first->resize(640, 480);
+        const QRect kept = first->geometry();
+        first->reject();
+        QSettings settings(m_dirs.settingsFile(), QSettings::IniFormat);
+        QVERIFY(settings.childGroups().contains(section));
+        std::unique_ptr<QDialog> second = open();
+        QCOMPARE(second->geometry(), kept);
+    }
+
+    void ctrlPageKeysMoveBetweenSearchGridAndPage_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("to");
+        QTest::addRow("grid down to the page") << "GridPersonal" << int(Qt::Key_PageDown) << "EditMatch";
+        QTest::addRow("grid up to the search box") << "GridPersonal" << int(Qt::Key_PageUp) << "EditSuchen";
+        QTest::addRow("search box down to the grid") << "EditSuchen" << int(Qt::Key_PageDown) << "GridPersonal";
+        QTest::addRow("page field up to the grid") << "EditOrt" << int(Qt::Key_PageUp) << "GridPersonal";
+    }
+
+    void ctrlPageKeysMoveBetweenSearchGridAndPage()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        QFETCH(QString, to);
+        test::TempDatabase store;
+        addStaff();
+        test::PresetPrompt prompt;
+        TF_Personal window(m_dirs, prompt);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *start = window.findChild<QWidget *>(from);
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), to);
     }
 
     void popupMenuOffersMarksOnlyOnTheMarkColumn_data()
