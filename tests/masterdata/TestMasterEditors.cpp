@@ -102,6 +102,14 @@ private:
     std::unique_ptr<QTemporaryDir> m_temp;
     app::ClientDirs m_dirs;
 
+    std::unique_ptr<MasterDataDialog> openEditor(const QString &name, app::UserPrompt &prompt,
+                                                 QWidget *parent = nullptr)
+    {
+        if (name == QLatin1String("TF_Taetig"))
+            return std::make_unique<TF_Taetig>(m_dirs, prompt, parent);
+        return std::make_unique<TF_Personal>(m_dirs, prompt, parent);
+    }
+
 private slots:
     void init()
     {
@@ -162,57 +170,41 @@ private slots:
         QCOMPARE(editor->currentRow(), std::min(row + 1, 2));
     }
 
-    void activityTitleClicksTakeTheIndexOfTheFieldsStart_data()
+    void titleClicksSortByTheIndexOfTheColumn_data()
     {
+        QTest::addColumn<QString>("editor");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("sortField");
-        QTest::addRow("Gruppe") << "Gruppe" << "T_Gruppe";
-        QTest::addRow("Beschreibungstext") << "Beschreibungstext" << "T_Match";
-        QTest::addRow("Wahl has no index: order kept") << "Wahl" << "T_Nr";
-        QTest::addRow("Nummer") << "Nummer" << "T_Nr";
+        QTest::addRow("Gruppe") << "TF_Taetig" << "Gruppe" << "T_Gruppe";
+        QTest::addRow("Beschreibungstext") << "TF_Taetig" << "Beschreibungstext" << "T_Match";
+        QTest::addRow("Wahl has no index: order kept") << "TF_Taetig" << "Wahl" << "T_Nr";
+        QTest::addRow("Name") << "TF_Personal" << "Name" << "P_Name1";
+        QTest::addRow("Ort") << "TF_Personal" << "Ort" << "P_Ort";
+        QTest::addRow("Telefon has no index: the number") << "TF_Personal" << "Telefon" << "P_Nr";
     }
 
-    void activityTitleClicksTakeTheIndexOfTheFieldsStart()
+    void titleClicksSortByTheIndexOfTheColumn()
     {
-        QFETCH(QString, title);
-        QFETCH(QString, sortField);
-        ActivityWindow fixture(m_dirs);
-        MasterEditor *editor = fixture.window.editor();
-        QCOMPARE(editor->model()->sortField(), QStringLiteral("T_Nr"));
-        for (int c = 0; c < editor->model()->columnCount(); ++c)
-            if (editor->model()->headerData(c, Qt::Horizontal).toString() == title)
-                emit editor->grid()->horizontalHeader()->sectionClicked(c);
-        QCOMPARE(editor->model()->sortField(), sortField);
-    }
-
-    void staffTitleClicksAndActivationSortByNumber_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("sortField");
-        QTest::addRow("Name") << "Name" << "P_Name1";
-        QTest::addRow("Ort") << "Ort" << "P_Ort";
-        QTest::addRow("Telefon has no index: the number") << "Telefon" << "P_Nr";
-        QTest::addRow("Aktiv has no index: the number") << "Aktiv" << "P_Nr";
-    }
-
-    void staffTitleClicksAndActivationSortByNumber()
-    {
+        QFETCH(QString, editor);
         QFETCH(QString, title);
         QFETCH(QString, sortField);
         test::TempDatabase store;
+        addActivities();
         addStaff();
         test::PresetPrompt prompt;
-        TF_Personal window(m_dirs, prompt);
-        MasterEditor *editor = window.editor();
+        const std::unique_ptr<MasterDataDialog> window = openEditor(editor, prompt);
+        db::SqlGridModel *model = window->editor()->model();
         QEvent activation(QEvent::WindowActivate);
-        QApplication::sendEvent(&window, &activation);
-        QCOMPARE(editor->model()->sortField(), QStringLiteral("P_Nr"));
-        for (int c = 0; c < editor->model()->columnCount(); ++c)
-            if (editor->model()->headerData(c, Qt::Horizontal).toString() == title)
-                emit editor->grid()->horizontalHeader()->sectionClicked(c);
-        QCOMPARE(editor->model()->sortField(), sortField);
-        QApplication::sendEvent(&window, &activation);
-        QCOMPARE(editor->model()->sortField(), QStringLiteral("P_Nr"));
+        QApplication::sendEvent(window.get(), &activation);
+        const QString numberField = window->editor()->record().table().number.field;
+        QCOMPARE(model->sortField(), numberField);
+        for (int c = 0; c < model->columnCount(); ++c)
+            if (model->headerData(c, Qt::Horizontal).toString() == title)
+                emit window->editor()->grid()->horizontalHeader()->sectionClicked(c);
+        QCOMPARE(model->sortField(), sortField);
+        // Back from another window the staff are in number order again; the activities keep their order.
+        QApplication::sendEvent(window.get(), &activation);
+        QCOMPARE(model->sortField(), editor == QLatin1String("TF_Personal") ? numberField : sortField);
     }
 
     void editorsSitOverTheMainWindowAndKeepTheirPlace_data()
@@ -234,12 +226,7 @@ private slots:
         main.move(40, 50);
         main.resize(900, 700);
         main.show();
-        const auto open = [&]() -> std::unique_ptr<QDialog> {
-            if (editor == QLatin1String("TF_Taetig"))
-                return std::make_unique<TF_Taetig>(m_dirs, prompt, &main);
-            return std::make_unique<TF_Personal>(m_dirs, prompt, &main);
-        };
-        std::unique_ptr<QDialog> first = open();
+        std::unique_ptr<MasterDataDialog> first = openEditor(editor, prompt, &main);
         QCOMPARE(first->pos(), main.pos() + QPoint(0, 32));
         QCOMPARE(first->size(), main.size() - QSize(0, 32));
 
@@ -250,7 +237,7 @@ private slots:
         first->reject();
         QSettings settings(m_dirs.settingsFile(), QSettings::IniFormat);
         QVERIFY(settings.childGroups().contains(section));
-        std::unique_ptr<QDialog> second = open();
+        std::unique_ptr<MasterDataDialog> second = openEditor(editor, prompt, &main);
         QCOMPARE(second->geometry(), kept);
     }
 
