@@ -1,8 +1,8 @@
 #include "PostingFixture.h"
 #include "support/PresetPrompt.h"
 
+#include "app/AppState.h"
 #include "app/ClientDirs.h"
-#include "app/DurationFormat.h"
 #include "posting/ui/ScanImpModel.h"
 #include "posting/ui/TF_ScanImp.h"
 
@@ -41,7 +41,7 @@ private:
 
 void TestTF_ScanImp::init()
 {
-    app::setHourMinuteDurations(false);
+    app::appState().hourMinuteFormat = false;
     m_store = std::make_unique<PostingStore>();
     m_dirs = std::make_unique<app::ClientDirs>(m_store->dir.path(), 1, m_store->dir.filePath("settings"));
     QDir().mkpath(m_dirs->scanDir());
@@ -127,7 +127,7 @@ void TestTF_ScanImp::showsDurationsInBothFormats()
     const QString decimal = model->data(dauer, Qt::DisplayRole).toString();
     QVERIFY2(decimal == "  1,50 Std" || decimal == "  1.50 Std", qPrintable(decimal));
     m_dialog->findChild<QCheckBox *>("chkHourFormat")->setChecked(true);
-    QVERIFY(app::hourMinuteDurations());
+    QVERIFY(app::appState().hourMinuteFormat);
     QCOMPARE(model->data(dauer, Qt::DisplayRole).toString(), " 1:30 Std");
 }
 

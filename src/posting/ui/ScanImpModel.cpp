@@ -1,6 +1,6 @@
 #include "posting/ui/ScanImpModel.h"
 
-#include "app/DurationFormat.h"
+#include "app/AppState.h"
 #include "app/Durations.h"
 #include "posting/RawScanRecord.h"
 #include "posting/ScanCheck.h"
@@ -157,7 +157,7 @@ QVariant ScanImpModel::displayValue(const Row &row, int column) const
     case ColEnd:
         return dateTimeText(row.end);
     case ColDauer:
-        return app::hoursDisplayText(row.dauer, app::hourMinuteDurations());
+        return app::hoursDisplayText(row.dauer, app::appState().hourMinuteFormat);
     case ColCalcMode:
         return row.calcMode == 0 ? QStringLiteral("Scan") : QStringLiteral("Calc");
     case ColState:

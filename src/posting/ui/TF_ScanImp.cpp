@@ -1,7 +1,7 @@
 #include "posting/ui/TF_ScanImp.h"
 
+#include "app/AppState.h"
 #include "app/ClientDirs.h"
-#include "app/DurationFormat.h"
 #include "app/Placement.h"
 #include "app/ui/FormStorage.h"
 #include "app/ProgressSink.h"
@@ -141,7 +141,7 @@ void TF_ScanImp::buildControls()
     btnPreview->setObjectName(QStringLiteral("btnPreview"));
     m_hourFormat = new QCheckBox(QStringLiteral("Stundenformat hh:mm"), this);
     m_hourFormat->setObjectName(QStringLiteral("chkHourFormat"));
-    m_hourFormat->setChecked(app::hourMinuteDurations());
+    m_hourFormat->setChecked(app::appState().hourMinuteFormat);
     auto *btnInfo = new QPushButton(QStringLiteral("&?Info?"), this);
     btnInfo->setObjectName(QStringLiteral("btnInfo"));
     for (QWidget *widget : {static_cast<QWidget *>(btnCheck), static_cast<QWidget *>(m_btnPost),
@@ -188,7 +188,7 @@ void TF_ScanImp::buildControls()
     connect(m_btnPost, &QPushButton::clicked, this, &TF_ScanImp::btnPostClick);
     connect(btnDeleteAll, &QPushButton::clicked, this, &TF_ScanImp::btnDeleteAllClick);
     connect(m_hourFormat, &QCheckBox::toggled, this, [this](bool on) {
-        app::setHourMinuteDurations(on);
+        app::appState().hourMinuteFormat = on;
         m_model->refreshDurations();
     });
     connect(btnInfo, &QPushButton::clicked, this, [this] {
