@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -8,7 +9,8 @@
 
 namespace tekvora::test {
 
-/// A statistics database in a temporary directory with helpers to add visits and person records.
+/// A statistics database as the store of client 1 below a temporary data root, with helpers to add
+/// visits and person records.
 class StatsFixture
 {
 public:
@@ -16,8 +18,9 @@ public:
     {
         static int counter = 0;
         m_name = QStringLiteral("stats-fixture-%1").arg(++counter);
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Data0001")));
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(m_dir.filePath(QStringLiteral("tekvora.db")));
+        db.setDatabaseName(m_dir.filePath(QStringLiteral("Data0001/Tekvora.sqlite")));
         QVERIFY(db.open());
         QSqlQuery q(db);
         QVERIFY(q.exec(QStringLiteral(
@@ -35,6 +38,8 @@ public:
     ~StatsFixture() { QSqlDatabase::removeDatabase(m_name); }
 
     QSqlDatabase db() const { return QSqlDatabase::database(m_name); }
+    /// The data root whose client 1 holds this database.
+    QString root() const { return m_dir.path(); }
 
     static QString stored(const QDateTime &t) { return t.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")); }
     static QDateTime at(const QString &text)
