@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -50,6 +51,8 @@ private slots:
     void editsKeepEndsAndTotals();
     void badInputIsRefused();
     void bulkDeletesAsk();
+    void doubleClickChoices_data();
+    void doubleClickChoices();
 };
 
 void TestEditMdeFrei::opensOnTheVisitPlacedUnderTheMainWindow()
@@ -162,6 +165,67 @@ void TestEditMdeFrei::bulkDeletesAsk()
     QCOMPARE(prompt.shown, (QStringList{QStringLiteral("? Alle Einträge mit Dauer=0.0 Std löschen?"),
                                         QStringLiteral("? Alle Einträge mit Dauer=0.0 Std löschen?"),
                                         QStringLiteral("? Alle Einträge mit Dauer>10.0 Std löschen?")}));
+}
+
+void TestEditMdeFrei::doubleClickChoices_data()
+{
+    QTest::addColumn<bool>("personGrid");
+    QTest::addColumn<QString>("clickedField");
+    QTest::addColumn<std::optional<int>>("choice");
+    QTest::addColumn<QString>("storedFields");
+    QTest::addColumn<QString>("expected");
+
+    const QString site = QStringLiteral("SELECT SC_ObjNr || '|' || SC_ObjBez FROM MdeObj");
+    const QString staff = QStringLiteral("SELECT SC_PersNr || '|' || SC_Persname FROM MdePJ");
+    const QString activity = QStringLiteral("SELECT SC_TaetigNr || '|' || SC_TaetigText FROM MdePJ");
+    QTest::addRow("site by number") << false << "SC_ObjNr" << std::optional<int>(5) << site << "5|Schule";
+    QTest::addRow("site by name") << false << "SC_ObjBez" << std::optional<int>(5) << site << "5|Schule";
+    QTest::addRow("site cancelled") << false << "SC_ObjNr" << std::optional<int>() << site << "1|Haus";
+    QTest::addRow("staff") << true << "SC_Persname" << std::optional<int>(9) << staff << "9|Yilmaz";
+    QTest::addRow("staff cancelled") << true << "SC_PersNr" << std::optional<int>() << staff << "7|Müller";
+    QTest::addRow("activity") << true << "SC_TaetigNr" << std::optional<int>(2) << activity << "2|Glasreinigung";
+    QTest::addRow("activity cancelled") << true << "SC_TaetigNr" << std::optional<int>() << activity
+                                        << "3|Fenster putzen";
+}
+
+void TestEditMdeFrei::doubleClickChoices()
+{
+    QFETCH(bool, personGrid);
+    QFETCH(QString, clickedField);
+    QFETCH(std::optional<int>, choice);
+    QFETCH(QString, storedFields);
+    QFETCH(QString, expected);
+
+    StatsFixture fx;
+    for (const char *sql : {"CREATE TABLE Objekte (O_ID INTEGER, O_Nr INTEGER, O_Match TEXT)",
+                            "INSERT INTO Objekte VALUES (5, 5, 'Schule')",
+                            "CREATE TABLE Personal (P_ID INTEGER, P_Nr INTEGER, P_Name1 TEXT, P_Match TEXT)",
+                            "INSERT INTO Personal VALUES (9, 9, 'Yilmaz', 'YILMAZ')",
+                            "CREATE TABLE Taetig (T_ID INTEGER, T_Nr INTEGER, T_Match TEXT)",
+                            "INSERT INTO Taetig VALUES (2, 2, 'Glasreinigung')"})
+        QVERIFY(QSqlQuery(fx.db()).exec(QString::fromUtf8(sql)));
+    const qint64 visit = fx.addVisit(QStringLiteral("02.12.2026 08:00"), 1.0, 1, QStringLiteral("Haus"), 1.0, 1.0);
+    fx.addPerson(visit, QStringLiteral("02.12.2026 08:00"), 1.0, 1.0, 7, 1, 3);
+    PresetPrompt prompt;
+    TF_EditMdeFrei dialog(fx.db().connectionName(), prompt, visit, December, nullptr);
+    QStringList asked;
+    const auto answer = [&](const QString &kind) {
+        return [&asked, choice, kind](QWidget *, int current) {
+            asked << kind + QString::number(current);
+            return choice;
+        };
+    };
+    dialog.setChoices({answer(QStringLiteral("site ")), answer(QStringLiteral("staff ")),
+                       answer(QStringLiteral("activity "))});
+
+    EditTableModel *model = personGrid ? dialog.persons() : dialog.visits();
+    QTableView *grid = personGrid ? dialog.personGrid() : dialog.visitGrid();
+    emit grid->doubleClicked(model->index(0, column(model, clickedField)));
+    const QString current = personGrid ? (clickedField == QLatin1String("SC_TaetigNr") ? "activity 3" : "staff 7")
+                                       : "site 1";
+    QCOMPARE(asked, QStringList{current});
+    QCOMPARE(fx.value(storedFields).toString(), expected);
+    QVERIFY(!model->isPending());
 }
 
 QTEST_MAIN(TestEditMdeFrei)

@@ -1,9 +1,21 @@
 #include "app/AppState.h"
+#include "db/Database.h"
+#include "db/TableCreation.h"
+#include "stats/ui/StatsGrid.h"
+#include "stats/ui/StatsPanel.h"
+#include "stats/ui/StatsTableModel.h"
 #include "stats/ui/TF_Tekvora.h"
 #include "support/PresetPrompt.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QPushButton>
 #include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,6 +34,8 @@ private slots:
     void pendingResetForgetsThePlacement();
     void brokenSettingsFile_data();
     void brokenSettingsFile();
+    void postingShowsInTheViews_data();
+    void postingShowsInTheViews();
 
 private:
     void writeSettings(const QByteArray &content);
@@ -117,6 +131,52 @@ void TestTF_Tekvora::brokenSettingsFile()
     PresetPrompt prompt;
     stats::TF_Tekvora window(m_state, prompt);
     QCOMPARE(window.geometry(), QRect(0, 0, 1024, 800));
+}
+
+void TestTF_Tekvora::postingShowsInTheViews_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addRow("toolbar") << "btnScannerdatenverbuchen";
+    QTest::addRow("menu") << "mnuScannerdatenverbuchen";
+}
+
+void TestTF_Tekvora::postingShowsInTheViews()
+{
+    QFETCH(QString, entry);
+    QVERIFY(QDir().mkpath(m_state.dirs.scanDir()));
+    QVERIFY(db::createDatabase(db::kConnectionName, m_temp->filePath("data")).ok);
+    if (!db::database().tables().contains("Scanimp", Qt::CaseInsensitive))
+        QVERIFY(db::createScanimpTable().ok);
+    // One raw visit of today, as the scan processing leaves it.
+    const QString now = QDateTime(QDate::currentDate(), QTime(8, 0)).toString("yyyy-MM-dd hh:mm:ss");
+    QSqlQuery insert(db::database());
+    insert.prepare("INSERT INTO Scanimp (SC_ID, SC_Seq, SC_EntryType, SC_TourID, SC_TourNr, SC_ObjNr, SC_ObjID,"
+                   " SC_TourType, SC_TourDate, SC_StartTime, SC_EndTime, SC_Dauer, SC_CalcMode, SC_State)"
+                   " VALUES (1, 1, 1, 0, 0, 11, 0, 9, ?, ?, ?, 1.0, 0, 1)");
+    insert.addBindValue(QDate::currentDate().toString("yyyy-MM-dd"));
+    insert.addBindValue(now);
+    insert.addBindValue(now);
+    QVERIFY2(insert.exec(), qPrintable(insert.lastError().text()));
+    {
+        PresetPrompt prompt;
+        stats::TF_Tekvora window(m_state, prompt);
+        const stats::StatsTableModel *sites = window.statsPanel()->grid(stats::StatsView::Sites)->model();
+        QCOMPARE(sites->rowCount(), 0);
+        bool opened = false;
+        QTimer::singleShot(0, this, [&opened] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            opened = dialog->objectName() == "TF_ScanImp";
+            dialog->findChild<QPushButton *>("btnCheck")->click();
+            dialog->findChild<QPushButton *>("btnPost")->click();
+            dialog->reject();
+        });
+        window.findChild<QAction *>(entry)->trigger();
+        QVERIFY(opened);
+        QVERIFY2(prompt.shown.contains("i Datenübernahme beendet"), qPrintable(prompt.shown.join('|')));
+        QCOMPARE(sites->rowCount(), 1);
+    }
+    db::closeDatabase();
 }
 
 QTEST_MAIN(TestTF_Tekvora)

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Placement.h"
 #include "app/UserPrompt.h"
+#include "db/Numbers.h"
 #include "stats/MdeEditor.h"
 #include "stats/StatsStorage.h"
 #include "stats/StatsTexts.h"
@@ -167,6 +168,8 @@ TF_EditMdeFrei::TF_EditMdeFrei(QString connectionName, app::UserPrompt &prompt, 
             [this](const QModelIndex &current, const QModelIndex &previous) {
                 personRowChanged(current.isValid() ? current.row() : -1, previous.isValid() ? previous.row() : -1);
             });
+    connect(m_visitGrid, &QTableView::doubleClicked, this, &TF_EditMdeFrei::visitDoubleClick);
+    connect(m_personGrid, &QTableView::doubleClicked, this, &TF_EditMdeFrei::personDoubleClick);
     for (EditTableModel *model : {m_visits, m_persons})
         connect(model, &EditTableModel::inputRejected, this, [this](const QString &text) { m_prompt.error(text); });
 
@@ -227,6 +230,52 @@ void TF_EditMdeFrei::hourFormatClicked(bool on)
     app::appState().hourMinuteFormat = on;
     m_visits->setHourMinuteFormat(on);
     m_persons->setHourMinuteFormat(on);
+}
+
+void TF_EditMdeFrei::visitDoubleClick(const QModelIndex &index)
+{
+    const QString field = m_visits->columns().at(index.column()).field;
+    if (field != QLatin1String("SC_ObjNr") && field != QLatin1String("SC_ObjBez")) {
+        m_visitGrid->edit(index);
+        return;
+    }
+    if (!m_choices.chooseActiveSite)
+        return;
+    const int current = m_visits->fieldValue(index.row(), QStringLiteral("SC_ObjNr")).toInt();
+    const std::optional<int> site = m_choices.chooseActiveSite(this, current);
+    if (!site || *site == 0 || *site == current)
+        return;
+    const QSqlDatabase db = QSqlDatabase::database(m_connection);
+    m_visits->setFieldValue(index.row(), QStringLiteral("SC_ObjNr"), *site);
+    m_visits->setFieldValue(index.row(), QStringLiteral("SC_ObjBez"), db::siteNameByNumber(*site, db));
+    postVisit();
+}
+
+void TF_EditMdeFrei::personDoubleClick(const QModelIndex &index)
+{
+    const QString field = m_persons->columns().at(index.column()).field;
+    const int row = index.row();
+    const QSqlDatabase db = QSqlDatabase::database(m_connection);
+    if ((field == QLatin1String("SC_PersNr") || field == QLatin1String("SC_Persname")) && m_choices.chooseTourStaff) {
+        const int current = m_persons->fieldValue(row, QStringLiteral("SC_PersNr")).toInt();
+        const std::optional<int> person = m_choices.chooseTourStaff(this, current);
+        if (!person || *person == 0 || *person == current)
+            return;
+        m_persons->setFieldValue(row, QStringLiteral("SC_PersNr"), *person);
+        m_persons->setFieldValue(row, QStringLiteral("SC_Persname"), db::staffNameByNumber(*person, db));
+        postPerson();
+    } else if (field == QLatin1String("SC_TaetigNr") && m_choices.chooseActivity) {
+        const int current = m_persons->fieldValue(row, QStringLiteral("SC_TaetigNr")).toInt();
+        const std::optional<int> activity = m_choices.chooseActivity(this, current);
+        if (!activity || *activity == 0)
+            return;
+        m_persons->setFieldValue(row, QStringLiteral("SC_TaetigNr"), *activity);
+        m_persons->setFieldValue(row, QStringLiteral("SC_TaetigText"), db::activityNameByNumber(*activity, db));
+        postPerson();
+    } else if (field != QLatin1String("SC_PersNr") && field != QLatin1String("SC_Persname")
+               && field != QLatin1String("SC_TaetigNr")) {
+        m_personGrid->edit(index);
+    }
 }
 
 qint64 TF_EditMdeFrei::currentVisitId() const

@@ -5,6 +5,9 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <optional>
+
 class QCheckBox;
 class QLineEdit;
 class QTableView;
@@ -16,6 +19,15 @@ class UserPrompt;
 namespace tekvora::stats {
 
 class EditTableModel;
+
+/// The choices a double-click on a visit's site or a person record's staff or activity cell
+/// offers: the chosen number, nothing when cancelled. `current` is the cell's number.
+struct EditChoices
+{
+    std::function<std::optional<int>(QWidget *parent, int current)> chooseActiveSite;
+    std::function<std::optional<int>(QWidget *parent, int current)> chooseTourStaff;
+    std::function<std::optional<int>(QWidget *parent, int current)> chooseActivity;
+};
 
 /// "Mde-Freie Erfassungen bearbeiten": hand corrections of the period's visits (upper grid) and
 /// of the person records of the current visit's date and site (lower grid). Changes are saved
@@ -37,6 +49,8 @@ public:
 
     /// Saves pending changes of both grids; false (with the message shown) when a save failed.
     bool postAll();
+
+    void setChoices(EditChoices choices) { m_choices = std::move(choices); }
 
 protected:
     void done(int result) override;
@@ -61,6 +75,8 @@ private:
     void deleteZeroEntries();
     void deleteLongVisits();
     void hourFormatClicked(bool on);
+    void visitDoubleClick(const QModelIndex &index);
+    void personDoubleClick(const QModelIndex &index);
     bool readPeriod();
 
     QString m_connection;
@@ -74,6 +90,7 @@ private:
     QLineEdit *m_to;
     QCheckBox *m_hourFormat;
     QLineEdit *m_activityText;
+    EditChoices m_choices;
     bool m_reloading = false;
 };
 

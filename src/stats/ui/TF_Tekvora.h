@@ -56,6 +56,7 @@ private:
     QAction *addButton(QToolBar *bar, const QString &hint, QStyle::StandardPixmap icon,
                        const std::function<void()> &open);
     void openScanner();
+    void openPosting();
     void openFreeEditing();
     void emptyTables();
 

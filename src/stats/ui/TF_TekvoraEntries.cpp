@@ -9,8 +9,10 @@
 #include "db/Database.h"
 #include "masterdata/ui/TF_Personal.h"
 #include "masterdata/ui/TF_Taetig.h"
+#include "posting/ui/TF_ScanImp.h"
 #include "scanner/ui/TF_Scanner.h"
 #include "stats/StatsTexts.h"
+#include "stats/ui/MasterDataChoices.h"
 #include "stats/ui/StatsPanel.h"
 #include "stats/ui/TF_EditMdeFrei.h"
 
@@ -46,6 +48,7 @@ void TF_Tekvora::buildMenus()
     QMenu *functions = menuBar()->addMenu(QStringLiteral("&Funktionen"));
     functions->setObjectName(QStringLiteral("mnuFunktionen"));
     addItem(functions, QStringLiteral("Scanner auslesen"), [this] { openScanner(); });
+    addItem(functions, QStringLiteral("Scannerdaten verbuchen"), [this] { openPosting(); });
     m_editMenuItem = addItem(functions, QStringLiteral("Statistikdaten bearbeiten"), [this] { openFreeEditing(); });
     addItem(functions, QStringLiteral("Formulare Grundeinstellung"),
             [this] { app::resetWindowSettings(m_state.dirs, true); });
@@ -60,6 +63,7 @@ void TF_Tekvora::buildToolBar()
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
     addButton(bar, QStringLiteral("Scanner einlesen"), QStyle::SP_DriveHDIcon, [this] { openScanner(); });
+    addButton(bar, QStringLiteral("Scannerdaten verbuchen"), QStyle::SP_DialogApplyButton, [this] { openPosting(); });
     addButton(bar, QStringLiteral("Mitarbeiter bearbeiten"), QStyle::SP_DirHomeIcon,
               [this] { openEditor<masterdata::TF_Personal>(m_state.dirs, m_prompt, this); });
     addButton(bar, QStringLiteral("Tätigkeiten bearbeiten"), QStyle::SP_FileDialogListView,
@@ -93,7 +97,18 @@ QAction *TF_Tekvora::addButton(QToolBar *bar, const QString &hint, QStyle::Stand
 void TF_Tekvora::openScanner()
 {
     scanner::ui::TF_Scanner dialog(db::database(), m_state.dirs, m_prompt, this);
+    dialog.setChoices(scannerChoices(m_prompt));
     dialog.exec();
+}
+
+void TF_Tekvora::openPosting()
+{
+    m_panel->closeCurrentView();
+    {
+        posting::TF_ScanImp dialog(db::database(), m_state.dirs, m_prompt, this);
+        dialog.exec();
+    }
+    m_panel->refresh(); // the posting brought new visits
 }
 
 void TF_Tekvora::openFreeEditing()
@@ -104,6 +119,7 @@ void TF_Tekvora::openFreeEditing()
     m_panel->closeCurrentView();
     {
         TF_EditMdeFrei dialog(db::kConnectionName, m_prompt, visit, m_panel->period(), this);
+        dialog.setChoices(editChoices(m_prompt));
         dialog.exec();
     }
     m_panel->reopenAtVisit(visit);
