@@ -267,13 +267,15 @@ TableDef mdePJ()
         .f("SC_StartPers", DateTime).f("SC_EndPers", DateTime).f("SC_DauerPers", Float).f("SC_StartJob", DateTime)
         .f("SC_EndJob", DateTime).f("SC_DauerJob", Float).f("SC_CalcMode", Int32).f("SC_State", Int32)
         .f("SC_ScannerID", Int32).f("SC_Ref", Int32);
-    // The person and activity views filter on their start fields; the visit grid reads its persons by SC_Ref.
+    // The person and activity views filter on their start fields and read in number-and-start order;
+    // the visit grid reads its persons by SC_Ref.
     t.primary({"SC_ID"})
         .ci("I_DateTourObj", {"SC_TourDate", "SC_TourID", "SC_ObjNr"})
         .index("I_PStartPers", {"SC_StartPers"})
         .index("I_PStartJob", {"SC_StartJob"})
         .index("I_PRef", {"SC_Ref"})
-        .index("I_PPersNr", {"SC_PersNr", "SC_StartPers"});
+        .index("I_PPersNr", {"SC_PersNr", "SC_StartPers"})
+        .index("I_PTaetigNr", {"SC_TaetigNr", "SC_StartJob"});
     return t.build();
 }
 

@@ -98,6 +98,19 @@ bool viewTableExists(const QSqlDatabase &db, StatsView view)
     return query.exec() && query.next();
 }
 
+void refreshPlannerStatistics(const QSqlDatabase &db)
+{
+    if (!db.isOpen())
+        return;
+    QSqlQuery query(db);
+    // Failures only cost speed: a missing table is analysed once it exists.
+    query.exec(QStringLiteral("PRAGMA analysis_limit = 1000"));
+    for (const StatsView view : {StatsView::Sites, StatsView::Persons}) {
+        if (viewTableExists(db, view))
+            query.exec(QStringLiteral("ANALYZE ") + viewDefinition(view).table);
+    }
+}
+
 std::optional<QList<double>> viewFooterSums(const QSqlDatabase &db, StatsView view, const StatsPeriod &period,
                                             const GridFilter &filter, QString *error)
 {

@@ -57,6 +57,7 @@ StatsPanel::StatsPanel(QString connectionName, app::UserPrompt &prompt, QWidget 
       m_activitiesSite(readOnlyBox(QStringLiteral("edActivitiesSite"), this))
 {
     setObjectName(QStringLiteral("StatsPanel"));
+    refreshPlannerStatistics(QSqlDatabase::database(m_connection));
     m_tabs->setObjectName(QStringLiteral("PageControl1"));
     m_hourFormat->setObjectName(QStringLiteral("cbStundenformat"));
     m_apply->setObjectName(QStringLiteral("btnAnwenden"));

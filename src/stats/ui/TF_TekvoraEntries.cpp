@@ -11,6 +11,7 @@
 #include "masterdata/ui/TF_Taetig.h"
 #include "posting/ui/TF_ScanImp.h"
 #include "scanner/ui/TF_Scanner.h"
+#include "stats/StatsQuery.h"
 #include "stats/StatsTexts.h"
 #include "stats/ui/MasterDataChoices.h"
 #include "stats/ui/StatsPanel.h"
@@ -108,6 +109,7 @@ void TF_Tekvora::openPosting()
         posting::TF_ScanImp dialog(db::database(), m_state.dirs, m_prompt, this);
         dialog.exec();
     }
+    refreshPlannerStatistics(db::database());
     m_panel->refresh(); // the posting brought new visits
 }
 
