@@ -1,6 +1,7 @@
 #include "stats/ui/MasterDataChoices.h"
 
 #include "db/Database.h"
+#include "db/SqlTranslator.h"
 #include "masterdata/ui/TableChoices.h"
 #include "stats/ui/TF_Kalender.h"
 
@@ -23,18 +24,25 @@ std::optional<int> changed(int chosen, int current)
     return chosen == current ? std::nullopt : std::optional<int>(chosen);
 }
 
+// The filters are written in the program's dialect ('True' for a boolean); the grid runs them as SQLite's.
+db::SqlFilter storeFilter(const QString &filter)
+{
+    return {db::translateSql(filter), {}};
+}
+
 std::optional<int> site(app::UserPrompt &prompt, QWidget *parent, const QString &filter, int current)
 {
     static QString sortField;
-    return changed(masterdata::chooseSiteFrom(db::kConnectionName, QStringLiteral("Objekte"), {filter, {}}, current,
-                                              placementBy(parent), sortField, prompt, parent),
+    return changed(masterdata::chooseSiteFrom(db::kConnectionName, QStringLiteral("Objekte"), storeFilter(filter),
+                                              current, placementBy(parent), sortField, prompt, parent),
                    current);
 }
 
 std::optional<int> staff(app::UserPrompt &prompt, QWidget *parent, const QString &filter, int current)
 {
     static QString sortField;
-    return changed(masterdata::chooseEmployee({filter, {}}, current, placementBy(parent), sortField, prompt, parent),
+    return changed(masterdata::chooseEmployee(storeFilter(filter), current, placementBy(parent), sortField, prompt,
+                                              parent),
                    current);
 }
 
