@@ -31,6 +31,7 @@ inline const QString NotANumber = QStringLiteral("\"%1\" ist keine gültige Zahl
 inline const QString NotADate = QStringLiteral("\"%1\" ist kein gültiges Datum (TT.MM.JJJJ).");
 inline const QString NotSaved = QStringLiteral("Der Datensatz kann nicht gespeichert werden.\n%1");
 inline const QString NotDeleted = QStringLiteral("Der Datensatz kann nicht gelöscht werden.\n%1");
+inline const QString ActivitiesNotCopied = QStringLiteral("Die Tätigkeiten können nicht kopiert werden.\n%1");
 inline const QString NotCopied = QStringLiteral("Der Leistungssatz kann nicht kopiert werden.\n%1");
 
 } // namespace tekvora::masterdata::MasterDataTexts
