@@ -51,10 +51,14 @@ MasterEditor::MasterEditor(MasterTable table, db::GridColumns columns, app::User
         else if (index.isValid() && (m_model->flags(index) & Qt::ItemIsEditable))
             m_grid->edit(index);
     });
-    auto *post = new QShortcut(QKeySequence(Qt::Key_F10), window);
-    connect(post, &QShortcut::activated, this, [this] { commitEdit(); });
-    auto *cancel = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Backspace), window);
-    connect(cancel, &QShortcut::activated, this, &MasterEditor::cancelEdit);
+    // A detail editor inside a window leaves F10 and Alt+Backspace to the window's own editor: the same
+    // shortcut twice in one window would fire neither.
+    if (window->isWindow()) {
+        auto *post = new QShortcut(QKeySequence(Qt::Key_F10), window);
+        connect(post, &QShortcut::activated, this, [this] { commitEdit(); });
+        auto *cancel = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Backspace), window);
+        connect(cancel, &QShortcut::activated, this, &MasterEditor::cancelEdit);
+    }
 }
 
 MasterEditor::~MasterEditor() = default;
@@ -452,6 +456,13 @@ void MasterEditor::searchBoxFocus(bool in)
 
 bool MasterEditor::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Edit fields take Alt+Backspace as their own undo where the key scheme says so; here it cancels the record.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Backspace && key->modifiers() == Qt::AltModifier &&
+            m_fields.contains(qobject_cast<QLineEdit *>(watched)))
+            return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->modifiers() == Qt::ControlModifier) {
