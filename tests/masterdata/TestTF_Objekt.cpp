@@ -1,13 +1,16 @@
+#include "app/AppState.h"
 #include "app/ClientDirs.h"
 #include "db/ui/SortGridView.h"
 #include "masterdata/ui/MasterEditor.h"
 #include "masterdata/ui/TF_DbSelect.h"
 #include "masterdata/ui/TF_Objekt.h"
 #include "stats/ui/RecordNavigator.h"
+#include "stats/ui/TF_Tekvora.h"
 #include "support/PresetPrompt.h"
 #include "ModalDialog.h"
 #include "SiteFixture.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -92,6 +95,8 @@ private slots:
     void numberProposal_data();
     void numberProposal();
     void newSiteDefaults();
+    void postAndCancelKeys_data();
+    void postAndCancelKeys();
     void deleteTakesActivitiesWithoutThePage_data();
     void deleteTakesActivitiesWithoutThePage();
     void markByDoubleClickAndKeys_data();
@@ -103,6 +108,8 @@ private slots:
     void newActivityDefaults();
     void copyFromSite();
     void placementKept();
+    void openedFromTheMainWindow_data();
+    void openedFromTheMainWindow();
 };
 
 void TestTF_Objekt::opensOnActiveSitesByNumber()
@@ -194,6 +201,31 @@ void TestTF_Objekt::newSiteDefaults()
     QCOMPARE(site.value(0).toInt(), 4);
     QCOMPARE(site.value(1).toInt(), 1);
     QCOMPARE(site.value(2).toInt(), 1);
+}
+
+void TestTF_Objekt::postAndCancelKeys_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("stored");
+    QTest::addRow("F10") << QKeySequence(Qt::Key_F10) << "GEAENDERT";
+    QTest::addRow("Alt+Backspace") << QKeySequence(Qt::ALT | Qt::Key_Backspace) << "AKTIV";
+}
+
+void TestTF_Objekt::postAndCancelKeys()
+{
+    QFETCH(QKeySequence, keys);
+    Editor editor;
+    editor.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+    auto *match = editor.window->findChild<QLineEdit *>("edMatch");
+    match->setFocus();
+    match->setText("GEAENDERT");
+    emit match->textEdited("GEAENDERT");
+    QTest::keySequence(match, keys);
+    QVERIFY(!editor.window->sites()->record().isEditing());
+    QSqlQuery site = editor.data.exec("SELECT O_Match FROM Objekte WHERE O_ID = 1");
+    QVERIFY(site.next());
+    QTEST(site.value(0).toString(), "stored");
 }
 
 void TestTF_Objekt::deleteTakesActivitiesWithoutThePage_data()
@@ -348,6 +380,33 @@ void TestTF_Objekt::placementKept()
     QCOMPARE(again.size(), QSize(800, 600));
     QCOMPARE(again.sites()->grid()->columnWidth(1), 222);
     QVERIFY(QFile::exists(editor.dirs.settingsFile()));
+}
+
+void TestTF_Objekt::openedFromTheMainWindow_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addRow("menu Datei/Objekte") << "mnuObjekte";
+    QTest::addRow("toolbar") << "btnObjektebearbeiten";
+}
+
+void TestTF_Objekt::openedFromTheMainWindow()
+{
+    QFETCH(QString, entry);
+    SiteFixture data;
+    QTemporaryDir root;
+    tekvora::app::AppState state;
+    state.dirs = tekvora::app::ClientDirs(root.path(), 1, root.filePath("settings"));
+    PresetPrompt prompt;
+    tekvora::stats::TF_Tekvora main(state, prompt);
+    main.setGeometry(40, 50, 1000, 700);
+    main.show();
+    QRect placed;
+    tekvora::test::whenModal<TF_Objekt>([&placed](TF_Objekt *editor) {
+        placed = QRect(editor->pos(), editor->size());
+        editor->reject();
+    });
+    main.findChild<QAction *>(entry)->trigger();
+    QCOMPARE(placed, QRect(main.pos() + QPoint(0, 32), main.size() - QSize(0, 32)));
 }
 
 QTEST_MAIN(TestTF_Objekt)

@@ -7,6 +7,7 @@
 #include "app/SettingsMarkers.h"
 #include "app/UserPrompt.h"
 #include "db/Database.h"
+#include "masterdata/ui/TF_Objekt.h"
 #include "masterdata/ui/TF_Personal.h"
 #include "masterdata/ui/TF_Taetig.h"
 #include "posting/ui/TF_ScanImp.h"
@@ -40,6 +41,7 @@ void TF_Tekvora::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("mnuDatei"));
+    addItem(file, QStringLiteral("Objekte"), [this] { openEditor<masterdata::TF_Objekt>(m_state.dirs, m_prompt, this); });
     addItem(file, QStringLiteral("Mitarbeiter"), {}); // the staff editor opens from the toolbar only
     addItem(file, QStringLiteral("Tätigkeiten"),
             [this] { openEditor<masterdata::TF_Taetig>(m_state.dirs, m_prompt, this); });
@@ -65,6 +67,8 @@ void TF_Tekvora::buildToolBar()
     bar->setIconSize(QSize(24, 24));
     addButton(bar, QStringLiteral("Scanner einlesen"), QStyle::SP_DriveHDIcon, [this] { openScanner(); });
     addButton(bar, QStringLiteral("Scannerdaten verbuchen"), QStyle::SP_DialogApplyButton, [this] { openPosting(); });
+    addButton(bar, QStringLiteral("Objekte bearbeiten"), QStyle::SP_DirIcon,
+              [this] { openEditor<masterdata::TF_Objekt>(m_state.dirs, m_prompt, this); });
     addButton(bar, QStringLiteral("Mitarbeiter bearbeiten"), QStyle::SP_DirHomeIcon,
               [this] { openEditor<masterdata::TF_Personal>(m_state.dirs, m_prompt, this); });
     addButton(bar, QStringLiteral("Tätigkeiten bearbeiten"), QStyle::SP_FileDialogListView,
