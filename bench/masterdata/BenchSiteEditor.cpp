@@ -1,11 +1,11 @@
 // The site editor over 100,000 sites: opening it, changing the sort column and typing a search.
 #include "BenchSites.h"
+#include "GuiBenchMain.h"
 #include "app/ClientDirs.h"
 #include "db/Database.h"
 #include "masterdata/ui/TF_Objekt.h"
 #include "support/PresetPrompt.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRandomGenerator>
@@ -18,7 +18,8 @@
 
 using tekvora::masterdata::TF_Objekt;
 
-namespace {
+namespace
+{
 
 constexpr int SiteCount = 100000;
 
@@ -40,8 +41,7 @@ void fillSites(QSqlDatabase db)
     db.commit();
 }
 
-struct Client
-{
+struct Client {
     Client() : dirs(root.path())
     {
         QDir().mkpath(dirs.dataDir());
@@ -105,7 +105,7 @@ void BM_SearchKeystroke(benchmark::State &state)
     auto *grid = editor.findChild<QTableView *>("GridObjekte");
     emit grid->horizontalHeader()->sectionClicked(int(state.range(0)));
     settle(editor);
-    auto *search = editor.findChild<QLineEdit *>("edSuchen");
+    auto *search = editor.findChild<QLineEdit *>("EditSuchen");
     QRandomGenerator random(17);
     QString pending;
     for (auto _ : state) {
@@ -128,11 +128,5 @@ BENCHMARK(BM_SearchKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tekvora::bench::runGuiBenchmarks(argc, argv);
 }

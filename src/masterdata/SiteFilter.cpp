@@ -1,6 +1,7 @@
 #include "masterdata/SiteFilter.h"
 
-namespace tekvora::masterdata {
+namespace tekvora::masterdata
+{
 
 int siteFilterMode(bool activeTicked, bool inactiveTicked)
 {

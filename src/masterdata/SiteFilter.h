@@ -2,7 +2,8 @@
 
 #include "db/ui/GridColumn.h"
 
-namespace tekvora::masterdata {
+namespace tekvora::masterdata
+{
 
 /// The site list's filter mode from its two check boxes: "Aktive" only 1, "Inaktive" only 2, both 3,
 /// neither 0. Modes 0 and 3 show every site.

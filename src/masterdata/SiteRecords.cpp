@@ -8,9 +8,11 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-namespace tekvora::masterdata {
+namespace tekvora::masterdata
+{
 
-namespace {
+namespace
+{
 
 QSqlQuery prepared(QSqlDatabase db, const QString &sql, const QVariantList &values)
 {
@@ -62,8 +64,7 @@ QVariantMap newSiteActivityValues(int siteId, int siteNr, const QDate &today, QS
     return values;
 }
 
-CopyResult copySiteActivities(int sourceSiteId, int targetSiteId, int targetSiteNr, const QDate &today,
-                              QSqlDatabase db)
+CopyResult copySiteActivities(int sourceSiteId, int targetSiteId, int targetSiteNr, const QDate &today, QSqlDatabase db)
 {
     posting::SqlTransaction transaction(db);
     if (!transaction.isActive())

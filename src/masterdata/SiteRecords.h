@@ -7,7 +7,8 @@
 #include <QSqlDatabase>
 #include <QVariantMap>
 
-namespace tekvora::masterdata {
+namespace tekvora::masterdata
+{
 
 /// The values of a new activity of the site (key siteId, number siteNr): TS_ID the highest plus 1,
 /// interval 1, start and current dates today, every number and price 0, no parameter.
@@ -16,8 +17,7 @@ QVariantMap newSiteActivityValues(int siteId, int siteNr, const QDate &today, QS
 /// Appends a copy of every activity of the source site to the target site: the defaults of a new row,
 /// then activity, start date, interval (1 when empty), weekdays and duration of the source row.
 /// All or nothing; the number of rows copied.
-struct CopyResult
-{
+struct CopyResult {
     db::DbResult result;
     int copied = 0;
 };

@@ -7,7 +7,8 @@
 #include <QTest>
 #include <QVariantList>
 
-namespace tekvora::test {
+namespace tekvora::test
+{
 
 /// A fresh store with helpers to put sites and their activities in and read them back.
 class SiteFixture

@@ -1,6 +1,6 @@
+#include "SiteFixture.h"
 #include "masterdata/SiteFilter.h"
 #include "masterdata/SiteRecords.h"
-#include "SiteFixture.h"
 
 #include <QTest>
 
@@ -85,9 +85,9 @@ void TestSiteRecords::copyAppendsTheSourceRows()
     const CopyResult copy = copySiteActivities(1, 2, 20, QDate(2026, 12, 11), data.store.database());
     QVERIFY2(copy.result.ok, qPrintable(copy.result.error));
     QCOMPARE(copy.copied, 2);
-    QSqlQuery rows = data.exec(
-        "SELECT TS_ID, TS_ObjID, TS_Objekt, TS_Taetigkeit, TS_StartDatum, TS_Modus, TS_Wtag, TS_Dauer, "
-        "TS_AktuellBis, TS_EkPreis, TS_TeamNr, TS_Abschnitt FROM OTaetNeu WHERE TS_ObjID = 2 ORDER BY TS_ID");
+    QSqlQuery rows =
+        data.exec("SELECT TS_ID, TS_ObjID, TS_Objekt, TS_Taetigkeit, TS_StartDatum, TS_Modus, TS_Wtag, TS_Dauer, "
+                  "TS_AktuellBis, TS_EkPreis, TS_TeamNr, TS_Abschnitt FROM OTaetNeu WHERE TS_ObjID = 2 ORDER BY TS_ID");
     QVERIFY(rows.next());
     QCOMPARE(rows.value(0).toInt(), 3); // the target's own row stays
     for (const auto &[id, activity, start, modus] :

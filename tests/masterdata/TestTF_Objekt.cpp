@@ -1,3 +1,5 @@
+#include "ModalDialog.h"
+#include "SiteFixture.h"
 #include "app/AppState.h"
 #include "app/ClientDirs.h"
 #include "db/ui/SortGridView.h"
@@ -7,13 +9,12 @@
 #include "stats/ui/RecordNavigator.h"
 #include "stats/ui/TF_Tekvora.h"
 #include "support/PresetPrompt.h"
-#include "ModalDialog.h"
-#include "SiteFixture.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -25,23 +26,22 @@ using tekvora::stats::RecordNavigator;
 using tekvora::test::PresetPrompt;
 using tekvora::test::SiteFixture;
 
-namespace {
+namespace
+{
 
-const QString NumberWarning = QStringLiteral(
-    "ACHTUNG!!!! Sie sind im Begriff, die Objektnummer zu ändern!\n"
-    "Beachten Sie bitte, dass durch die Änderung der Bezug\n"
-    "zu erledigten (abgelegten) Rechnungen und offenen Posten\n"
-    "verloren geht sowie der Datenaustausch mit externen Pro-\n"
-    "grammen möglicherweise nicht mehr korrekt ausgeführt werden\n"
-    "kann!\n"
-    "\n"
-    "Möchten Sie die Objektnummer wirklich ändern?");
+const QString NumberWarning = QStringLiteral("ACHTUNG!!!! Sie sind im Begriff, die Objektnummer zu ändern!\n"
+                                             "Beachten Sie bitte, dass durch die Änderung der Bezug\n"
+                                             "zu erledigten (abgelegten) Rechnungen und offenen Posten\n"
+                                             "verloren geht sowie der Datenaustausch mit externen Pro-\n"
+                                             "grammen möglicherweise nicht mehr korrekt ausgeführt werden\n"
+                                             "kann!\n"
+                                             "\n"
+                                             "Möchten Sie die Objektnummer wirklich ändern?");
 
 enum Column { NumberColumn = 0, MatchColumn = 1, ActiveColumn = 6, MarkColumn = 7 };
 
 /// A client with three sites (active, inactive, no active flag) and the site editor over them.
-struct Editor
-{
+struct Editor {
     explicit Editor(QList<bool> answers = {}) : prompt(answers)
     {
         data.addSite(1, 10, "AKTIV", true);
@@ -55,7 +55,7 @@ struct Editor
         window = std::make_unique<TF_Objekt>(dirs, prompt);
     }
 
-    SortGridView *grid() const { return window->sites()->grid(); }
+    SortGridView *grid() const { return window->editor()->grid(); }
     int rows() const { return grid()->model()->rowCount(); }
     QList<int> shownNumbers() const
     {
@@ -108,6 +108,10 @@ private slots:
     void newActivityDefaults();
     void copyFromSite();
     void placementKept();
+    void focusBetweenListAndPages_data();
+    void focusBetweenListAndPages();
+    void mailAddressRefused_data();
+    void mailAddressRefused();
     void openedFromTheMainWindow_data();
     void openedFromTheMainWindow();
 };
@@ -174,7 +178,7 @@ void TestTF_Objekt::numberProposal()
     QFETCH(int, stored);
     Editor editor({answer});
     editor.data.exec("UPDATE Objekte SET O_Nr = ? WHERE O_ID = 3", {number});
-    editor.window->sites()->refreshRows();
+    editor.window->editor()->refreshRows();
     const int row = editor.shownNumbers().indexOf(number.toInt());
     QVERIFY(row >= 0);
     if (onField) {
@@ -184,7 +188,7 @@ void TestTF_Objekt::numberProposal()
         editor.doubleClick(row, NumberColumn);
     }
     QCOMPARE(editor.prompt.shown, asked ? QStringList{"? " + NumberWarning} : QStringList{});
-    QVERIFY(editor.window->sites()->commitEdit());
+    QVERIFY(editor.window->editor()->commitEdit());
     QCOMPARE(editor.data.count("SELECT O_Nr FROM Objekte WHERE O_ID = 3"), stored);
 }
 
@@ -195,7 +199,7 @@ void TestTF_Objekt::newSiteDefaults()
     auto *match = editor.window->findChild<QLineEdit *>("edMatch");
     match->setText("NEU");
     emit match->textEdited("NEU");
-    QVERIFY(editor.window->sites()->commitEdit());
+    QVERIFY(editor.window->editor()->commitEdit());
     QSqlQuery site = editor.data.exec("SELECT O_ID, O_Nr, O_Aktiv FROM Objekte WHERE O_Match = 'NEU'");
     QVERIFY(site.next());
     QCOMPARE(site.value(0).toInt(), 4);
@@ -222,7 +226,7 @@ void TestTF_Objekt::postAndCancelKeys()
     match->setText("GEAENDERT");
     emit match->textEdited("GEAENDERT");
     QTest::keySequence(match, keys);
-    QVERIFY(!editor.window->sites()->record().isEditing());
+    QVERIFY(!editor.window->editor()->record().isEditing());
     QSqlQuery site = editor.data.exec("SELECT O_Match FROM Objekte WHERE O_ID = 1");
     QVERIFY(site.next());
     QTEST(site.value(0).toString(), "stored");
@@ -267,13 +271,13 @@ void TestTF_Objekt::markByDoubleClickAndKeys()
     Editor editor;
     if (key == 0) {
         editor.doubleClick(0, column);
-        QVERIFY(editor.window->sites()->record().isEditing()); // kept until posted or left
+        QVERIFY(editor.window->editor()->record().isEditing()); // kept until posted or left
     } else {
         editor.goTo(0, column);
         QTest::keyClick(editor.grid(), Qt::Key(key));
     }
     QTEST(editor.grid()->currentIndex().row(), "rowAfter");
-    QVERIFY(editor.window->sites()->commitEdit());
+    QVERIFY(editor.window->editor()->commitEdit());
     QTEST(editor.data.count("SELECT O_Selected FROM Objekte WHERE O_ID = 1"), "marked");
 }
 
@@ -322,6 +326,7 @@ void TestTF_Objekt::activitiesFollowTheSite()
     QCOMPARE(activities->model()->rowCount(), 2);
     QCOMPARE(activities->model()->index(0, 2).data().toString(), QString("Fenster putzen"));
     QCOMPARE(activities->model()->index(1, 2).data().toString(), QString("Treppe wischen"));
+    QCOMPARE(activities->model()->index(0, 6).data().toString(), QString("12,50"));
     auto *longText = editor.window->findChild<QTextEdit *>("MemoLangtext");
     QVERIFY(longText->isReadOnly());
     QCOMPARE(longText->toPlainText(), QString("Alle Fenster innen und außen"));
@@ -378,8 +383,65 @@ void TestTF_Objekt::placementKept()
     editor.window->done(QDialog::Accepted);
     TF_Objekt again(editor.dirs, editor.prompt);
     QCOMPARE(again.size(), QSize(800, 600));
-    QCOMPARE(again.sites()->grid()->columnWidth(1), 222);
+    QCOMPARE(again.editor()->grid()->columnWidth(1), 222);
     QVERIFY(QFile::exists(editor.dirs.settingsFile()));
+}
+
+void TestTF_Objekt::focusBetweenListAndPages_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("target");
+    QTest::addRow("list to Grunddaten") << 0 << "GridObjekte"
+                                        << "edObjNr";
+    QTest::addRow("search box to Grunddaten") << 0 << "EditSuchen"
+                                              << "edObjNr";
+    QTest::addRow("list to Tätigkeiten") << 1 << "GridObjekte"
+                                         << "GridTaetigkeiten";
+}
+
+void TestTF_Objekt::focusBetweenListAndPages()
+{
+    QFETCH(int, page);
+    QFETCH(QString, from);
+    QFETCH(QString, target);
+    Editor editor;
+    editor.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+    editor.window->findChild<QTabWidget *>("PageControl1")->setCurrentIndex(page);
+    auto *start = editor.window->findChild<QWidget *>(from);
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), editor.window->findChild<QWidget *>(target));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), editor.grid());
+}
+
+void TestTF_Objekt::mailAddressRefused_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("without @") << "info.example.de"
+                               << "Die Email-Adresse ist ungültig!";
+    QTest::addRow("empty") << ""
+                           << "";
+}
+
+void TestTF_Objekt::mailAddressRefused()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, message);
+    Editor editor;
+    editor.data.exec("UPDATE Objekte SET O_Email = ? WHERE O_ID = 1", {address});
+    editor.window->editor()->refreshRows();
+    QString shown;
+    if (!message.isEmpty())
+        tekvora::test::whenModal<QMessageBox>([&shown](QMessageBox *box) {
+            shown = box->text();
+            box->accept();
+        });
+    QTest::mouseDClick(editor.window->findChild<QLineEdit *>("edEmail"), Qt::LeftButton);
+    QCOMPARE(shown, message);
 }
 
 void TestTF_Objekt::openedFromTheMainWindow_data()

@@ -11,6 +11,7 @@ enum class GridDisplay {
     Plain,
     YesNo,        ///< "Ja" for true or not zero, "Nein" for false, zero or empty
     YesNoNullYes, ///< the same, but an empty value counts as "Ja"
+    TwoDecimals,  ///< a number with two decimals after a decimal comma ("####0.00")
 };
 
 /// A value looked up in another table for each row: resultField of the row of `table` whose matchField

@@ -222,7 +222,8 @@ QVariant SqlGridModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const GridColumn &column = m_columns[index.column()];
-    if (role == Qt::TextAlignmentRole && column.display != GridDisplay::Plain)
+    const bool yesNo = column.display == GridDisplay::YesNo || column.display == GridDisplay::YesNoNullYes;
+    if (role == Qt::TextAlignmentRole && yesNo)
         return int(Qt::AlignCenter);
     if (role == Qt::TextAlignmentRole && searchKind(index.column()) == SearchFieldKind::Number)
         return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -273,6 +274,8 @@ QVariant SqlGridModel::displayValue(int column, const QVariant &value) const
         return value.toLongLong() != 0 ? QStringLiteral("Ja") : QStringLiteral("Nein");
     case GridDisplay::YesNoNullYes:
         return value.isNull() || value.toLongLong() != 0 ? QStringLiteral("Ja") : QStringLiteral("Nein");
+    case GridDisplay::TwoDecimals:
+        return value.isNull() ? value : QString::number(value.toDouble(), 'f', 2).replace(u'.', u',');
     case GridDisplay::Plain:
         break;
     }

@@ -28,9 +28,11 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-namespace tekvora::masterdata {
+namespace tekvora::masterdata
+{
 
-namespace {
+namespace
+{
 
 const QString SiteKey = QStringLiteral("O_ID");
 const QString SiteNumber = QStringLiteral("O_Nr");
@@ -61,13 +63,21 @@ db::GridColumns activityColumns()
     return {
         {QStringLiteral("TS_Abschnitt"), QStringLiteral("Abschnitt"), 90, db::GridDisplay::Plain, true},
         {ActivityNumber, QStringLiteral("T.-Nr."), 55, db::GridDisplay::Plain, true},
-        {ActivityName, QStringLiteral("Bezeichnung der Tätigkeit"), 170, db::GridDisplay::Plain, false,
+        {ActivityName,
+         QStringLiteral("Bezeichnung der Tätigkeit"),
+         170,
+         db::GridDisplay::Plain,
+         false,
          {QStringLiteral("Taetig"), QStringLiteral("T_Nr"), ActivityNumber}},
         {StartDate, QStringLiteral("Ersttermin"), 80, db::GridDisplay::Plain, true},
-        {IntervalName, QStringLiteral("Ausf.-Intervall"), 100, db::GridDisplay::Plain, false,
+        {IntervalName,
+         QStringLiteral("Ausf.-Intervall"),
+         100,
+         db::GridDisplay::Plain,
+         false,
          {QStringLiteral("AusfIV"), QStringLiteral("AI_ID"), Interval}},
         {QStringLiteral("TS_Wtag"), QStringLiteral("W-Tage"), 65, db::GridDisplay::Plain, true},
-        {QStringLiteral("TS_Dauer"), QStringLiteral("Dauer (Min.)"), 75, db::GridDisplay::Plain, true},
+        {QStringLiteral("TS_Dauer"), QStringLiteral("Dauer (Min.)"), 85, db::GridDisplay::TwoDecimals, true},
     };
 }
 
@@ -91,16 +101,17 @@ void useInfoColour(QWidget *widget)
 } // namespace
 
 TF_Objekt::TF_Objekt(const app::ClientDirs &dirs, app::UserPrompt &prompt, QWidget *parent)
-    : QDialog(parent), m_prompt(prompt), m_storage(dirs.settingsFile(), QStringLiteral("Objekt")),
-      m_sites(new MasterEditor(siteTable(), siteColumns(), prompt, this))
+    : MasterDataDialog(dirs, QStringLiteral("Objekt"), app::PlacementKind::WithState, siteTable(), siteColumns(),
+                       prompt, parent),
+      m_sites(editor())
 {
     setObjectName(QStringLiteral("TF_Objekt"));
     setWindowTitle(QStringLiteral("Objekte"));
     buildWindow(dirs);
     buildMenus();
     resize(900, 680);
-    placeEditorWindow(*this, m_storage, app::PlacementKind::WithState);
-    restoreColumnWidths(*m_sites->grid(), m_storage, GridColumnsKey);
+    placeWindow();
+    restoreColumnWidths(*m_sites->grid(), storage(), GridColumnsKey);
 
     m_sites->setMarkColumn(MarkField);
     m_sites->onDoubleClick(MarkField, [this] { m_sites->invertMark(MarkField, false); });
@@ -115,9 +126,9 @@ TF_Objekt::TF_Objekt(const app::ClientDirs &dirs, app::UserPrompt &prompt, QWidg
     m_activities->onDoubleClick(IntervalName, [this] { chooseInterval(); });
     m_activities->onDoubleClick(StartDate, [this] { pickStartDate(); });
     m_activities->setNewRecordValues([this] {
-        QVariantMap values = newSiteActivityValues(m_sites->record().value(SiteKey).toInt(),
-                                                   m_sites->record().value(SiteNumber).toInt(), QDate::currentDate(),
-                                                   m_sites->record().database());
+        QVariantMap values =
+            newSiteActivityValues(m_sites->record().value(SiteKey).toInt(), m_sites->record().value(SiteNumber).toInt(),
+                                  QDate::currentDate(), m_sites->record().database());
         values.remove(QStringLiteral("TS_ID"));
         return values;
     });
@@ -134,13 +145,7 @@ TF_Objekt::TF_Objekt(const app::ClientDirs &dirs, app::UserPrompt &prompt, QWidg
 
 void TF_Objekt::buildWindow(const app::ClientDirs &dirs)
 {
-    auto *searchLabel = new QLabel(QStringLiteral("Suchen"), this);
-    auto *search = new QLineEdit(this);
-    search->setObjectName(QStringLiteral("edSuchen"));
-    search->setToolTip(QStringLiteral("Suchbegriff eingeben"));
-    searchLabel->setBuddy(search);
-    auto *navigator = new stats::RecordNavigator(NavigatorButtons, this);
-    navigator->setObjectName(QStringLiteral("DBNavigator1"));
+    const EditorTopBar top = makeEditorTopBar(*m_sites, dirs.manualPage(QLatin1String(app::ManualPage::Sites)), this);
     m_active = new QCheckBox(QStringLiteral("Aktive"), this);
     m_active->setObjectName(QStringLiteral("cbAktive"));
     m_active->setChecked(true);
@@ -156,15 +161,9 @@ void TF_Objekt::buildWindow(const app::ClientDirs &dirs)
     cancel->setObjectName(QStringLiteral("btnAbbrechen"));
     cancel->setToolTip(QStringLiteral("Alt+Rücktaste"));
     cancel->setAutoDefault(false);
-    auto *top = new QHBoxLayout;
-    top->addWidget(searchLabel);
-    top->addWidget(search, 1);
-    top->addWidget(navigator);
-    top->addWidget(m_active);
-    top->addWidget(m_inactive);
-    top->addWidget(post);
-    top->addWidget(cancel);
-    top->addWidget(makeInfoButton(dirs.manualPage(QLatin1String(app::ManualPage::Sites)), this));
+    for (QWidget *control : {static_cast<QWidget *>(m_active), static_cast<QWidget *>(m_inactive),
+                             static_cast<QWidget *>(post), static_cast<QWidget *>(cancel)})
+        top.layout->insertWidget(top.layout->count() - 1, control);
 
     db::SortGridView *grid = m_sites->grid();
     grid->setObjectName(QStringLiteral("GridObjekte"));
@@ -180,20 +179,17 @@ void TF_Objekt::buildWindow(const app::ClientDirs &dirs)
     splitter->addWidget(m_pages);
     splitter->setStretchFactor(0, 1);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addLayout(top.layout);
     layout->addWidget(splitter, 1);
 
-    m_sites->attachNavigator(navigator);
-    m_sites->attachSearchBox(search);
     m_sites->attachPostCancel(post, cancel);
     // Ctrl+PageDown goes to the page shown below, Ctrl+PageUp from there back to the list.
     QWidget *firstField = m_pageFields.first();
     m_pages->setFocusProxy(firstField);
-    connect(m_pages, &QTabWidget::currentChanged, this, [this, firstField](int page) {
-        m_pages->setFocusProxy(page == 0 ? firstField : m_activities->grid());
-    });
+    connect(m_pages, &QTabWidget::currentChanged, this,
+            [this, firstField](int page) { m_pages->setFocusProxy(page == 0 ? firstField : m_activities->grid()); });
     m_sites->addFocusJump(grid, Qt::Key_PageDown, m_pages);
-    m_sites->addFocusJump(search, Qt::Key_PageDown, m_pages);
+    m_sites->addFocusJump(top.searchBox, Qt::Key_PageDown, m_pages);
     for (QWidget *field : std::as_const(m_pageFields))
         m_sites->addFocusJump(field, Qt::Key_PageUp, grid);
 }
@@ -203,8 +199,7 @@ QWidget *TF_Objekt::buildSitePage()
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet1"));
     auto *layout = new QGridLayout(page);
-    struct Item
-    {
+    struct Item {
         const char *label;
         const char *name;
         const char *field;
@@ -261,7 +256,7 @@ QWidget *TF_Objekt::buildActivityPage()
     auto *activityGroup = new QGroupBox(QStringLiteral("Tätigkeiten"), page);
     activityGroup->setObjectName(QStringLiteral("GroupTaetigkeiten"));
     // The group is the detail editor's "window": the dialog's F10 and Alt+Backspace stay with the sites.
-    m_activities = new MasterEditor(siteActivityTable(), activityColumns(), m_prompt, activityGroup);
+    m_activities = new MasterEditor(siteActivityTable(), activityColumns(), prompt(), activityGroup);
     db::SortGridView *grid = m_activities->grid();
     grid->setObjectName(QStringLiteral("GridTaetigkeiten"));
     auto *navigator = new stats::RecordNavigator(NavigatorButtons, activityGroup);
@@ -303,8 +298,9 @@ void TF_Objekt::buildMenus()
     m_activityMenu->addAction(QStringLiteral("Kopieren von Objekt"), this, &TF_Objekt::copyFromSite);
     m_activityMenu->addAction(QStringLiteral("Abbrechen"));
     activities->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(activities, &QWidget::customContextMenuRequested, this,
-            [this, activities](const QPoint &position) { m_activityMenu->popup(activities->viewport()->mapToGlobal(position)); });
+    connect(activities, &QWidget::customContextMenuRequested, this, [this, activities](const QPoint &position) {
+        m_activityMenu->popup(activities->viewport()->mapToGlobal(position));
+    });
 }
 
 int TF_Objekt::filterMode() const
@@ -348,7 +344,8 @@ void TF_Objekt::chooseActivity()
     if (!m_activities->record().hasRecord())
         return;
     const int current = m_activities->record().value(ActivityNumber).toInt();
-    const int chosen = masterdata::chooseActivity(current, {440, x() + 50, y() + 50}, m_activitySortField, m_prompt, this);
+    const int chosen =
+        masterdata::chooseActivity(current, {440, x() + 50, y() + 50}, m_activitySortField, prompt(), this);
     if (chosen != current)
         m_activities->setFieldValue(ActivityNumber, chosen);
 }
@@ -359,7 +356,7 @@ void TF_Objekt::chooseInterval()
         return;
     const int current = m_activities->record().value(Interval).toInt();
     QString sortField = QStringLiteral("A_Sort");
-    const int chosen = chooseExecutionInterval(current, {385, x() + 100, y() + 50}, sortField, m_prompt, this);
+    const int chosen = chooseExecutionInterval(current, {385, x() + 100, y() + 50}, sortField, prompt(), this);
     if (chosen != current)
         m_activities->setFieldValue(Interval, chosen);
 }
@@ -381,26 +378,28 @@ void TF_Objekt::copyFromSite()
     const int siteId = m_sites->record().value(SiteKey).toInt();
     const int siteNr = m_sites->record().value(SiteNumber).toInt();
     QString sortField = SiteNumber;
-    const int chosen = chooseSite(siteNr, {400, x() + 240, y() + 140}, sortField, m_prompt, this);
+    const int chosen = chooseSite(siteNr, {400, x() + 240, y() + 140}, sortField, prompt(), this);
     if (chosen == 0)
         return;
     const int sourceId = db::siteKeyByNumber(chosen, m_sites->record().database());
     if (sourceId == 0)
         return;
-    const CopyResult copy = copySiteActivities(sourceId, siteId, siteNr, QDate::currentDate(),
-                                               m_sites->record().database());
+    const CopyResult copy =
+        copySiteActivities(sourceId, siteId, siteNr, QDate::currentDate(), m_sites->record().database());
     if (!copy.result.ok)
-        m_prompt.error(MasterDataTexts::ActivitiesNotCopied.arg(copy.result.error));
+        prompt().error(MasterDataTexts::ActivitiesNotCopied.arg(copy.result.error));
     m_activities->refreshRows();
 }
 
 void TF_Objekt::done(int result)
 {
-    if (!m_activities->commitEdit() || !m_sites->commitEdit())
-        return;
-    m_storage.savePlacement(*this, app::PlacementKind::WithState);
-    saveColumnWidths(*m_sites->grid(), m_storage, GridColumnsKey);
-    QDialog::done(result);
+    if (m_activities->commitEdit())
+        MasterDataDialog::done(result);
+}
+
+void TF_Objekt::saveSettings()
+{
+    saveColumnWidths(*m_sites->grid(), storage(), GridColumnsKey);
 }
 
 } // namespace tekvora::masterdata

@@ -1,38 +1,32 @@
 #pragma once
 
-#include "app/ui/FormStorage.h"
-
-#include <QDialog>
+#include "masterdata/ui/MasterDataDialog.h"
 
 class QCheckBox;
 class QMenu;
 class QTabWidget;
 class QTextEdit;
 
-namespace tekvora::app {
-class ClientDirs;
-class UserPrompt;
-} // namespace tekvora::app
-
-namespace tekvora::masterdata {
-
-class MasterEditor;
+namespace tekvora::masterdata
+{
 
 /// The site editor ("Objekte"): a grid over the sites, filtered by "Aktive"/"Inaktive", with the site's data
 /// on the page "Grunddaten" and the activities planned at the site on the page "Tätigkeiten".
-class TF_Objekt : public QDialog
+class TF_Objekt : public MasterDataDialog
 {
     Q_OBJECT
 
 public:
     TF_Objekt(const app::ClientDirs &dirs, app::UserPrompt &prompt, QWidget *parent = nullptr);
 
-    MasterEditor *sites() const { return m_sites; }
     MasterEditor *activities() const { return m_activities; }
     /// 0 all, 1 active, 2 inactive, 3 all (both boxes ticked); the site lists print with it.
     int filterMode() const;
 
     void done(int result) override;
+
+protected:
+    void saveSettings() override;
 
 private:
     void buildWindow(const app::ClientDirs &dirs);
@@ -48,8 +42,6 @@ private:
     void pickStartDate();
     void copyFromSite();
 
-    app::UserPrompt &m_prompt;
-    app::FormStorage m_storage;
     MasterEditor *m_sites;
     MasterEditor *m_activities = nullptr;
     QCheckBox *m_active = nullptr;
