@@ -109,7 +109,7 @@ void BM_SearchKeystroke(benchmark::State &state)
         if (pending.isEmpty()) {
             state.PauseTiming();
             e.search.clear();
-            pending = QStringLiteral("objekt%1").arg(random.bounded(1000000), 6, 10, QLatin1Char('0'));
+            pending = bench::benchSearchText(random, false);
             state.ResumeTiming();
         }
         QTest::keyClick(&e.search, pending.front().toLatin1());

@@ -112,9 +112,7 @@ void BM_SearchKeystroke(benchmark::State &state)
         if (pending.isEmpty()) {
             state.PauseTiming();
             search->clear();
-            pending = state.range(0) == 0
-                          ? QString::number(random.bounded(1, 999983))
-                          : QStringLiteral("objekt%1").arg(random.bounded(1000000), 6, 10, QLatin1Char('0'));
+            pending = tekvora::bench::benchSearchText(random, state.range(0) == 0);
             state.ResumeTiming();
         }
         QTest::keyClick(search, pending.front().toLatin1());

@@ -29,4 +29,11 @@ inline void insertBenchSites(QSqlDatabase &db, int count)
     db.commit();
 }
 
+/// What a user types to find one of those sites: a site number, or a search term (lower case).
+inline QString benchSearchText(QRandomGenerator &random, bool byNumber)
+{
+    return byNumber ? QString::number(random.bounded(1, 999983))
+                    : QStringLiteral("objekt%1").arg(random.bounded(1000000), 6, 10, QLatin1Char('0'));
+}
+
 } // namespace tekvora::bench
