@@ -92,6 +92,7 @@ private slots:
     void opensOnActiveSitesByNumber();
     void checkBoxesFilter_data();
     void checkBoxesFilter();
+    void activeTypedInTheGrid();
     void numberProposal_data();
     void numberProposal();
     void newSiteDefaults();
@@ -106,6 +107,8 @@ private slots:
     void allMarksOnAndOff();
     void activitiesFollowTheSite();
     void newActivityDefaults();
+    void deleteActivityAsks_data();
+    void deleteActivityAsks();
     void copyFromSite();
     void placementKept();
     void focusBetweenListAndPages_data();
@@ -152,6 +155,16 @@ void TestTF_Objekt::checkBoxesFilter()
     }
     QTEST(editor.shownNumbers(), "shown");
     QCOMPARE(editor.window->filterMode(), (active ? 1 : 0) + (inactive ? 2 : 0));
+}
+
+void TestTF_Objekt::activeTypedInTheGrid()
+{
+    Editor editor;
+    QVERIFY(editor.grid()->model()->setData(editor.grid()->model()->index(0, ActiveColumn), "Nein"));
+    QVERIFY(editor.window->editor()->commitEdit());
+    QCOMPARE(editor.data.count("SELECT O_Aktiv FROM Objekte WHERE O_ID = 1"), 0);
+    editor.window->editor()->refreshRows();
+    QCOMPARE(editor.shownNumbers(), QList<int>{30});
 }
 
 void TestTF_Objekt::numberProposal_data()
@@ -351,6 +364,24 @@ void TestTF_Objekt::newActivityDefaults()
     QCOMPARE(row.value(4).toString(), QDate::currentDate().toString("yyyy-MM-dd"));
     QCOMPARE(row.value(5).toInt(), 0);
     QCOMPARE(editor.window->activities()->grid()->model()->rowCount(), 2);
+}
+
+void TestTF_Objekt::deleteActivityAsks_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QList<int>>("left");
+    QTest::addRow("yes") << true << QList<int>{2, 3};
+    QTest::addRow("no") << false << QList<int>{1, 2, 3};
+}
+
+void TestTF_Objekt::deleteActivityAsks()
+{
+    QFETCH(bool, answer);
+    Editor editor({answer});
+    editor.navigate("DBNavigator2", RecordNavigator::Delete);
+    QCOMPARE(editor.prompt.shown, QStringList{"? Tätigkeit löschen?"});
+    QTEST(editor.data.column("SELECT TS_ID FROM OTaetNeu ORDER BY TS_ID"), "left");
+    QCOMPARE(editor.window->activities()->grid()->model()->rowCount(), answer ? 1 : 2);
 }
 
 void TestTF_Objekt::copyFromSite()

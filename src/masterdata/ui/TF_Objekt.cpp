@@ -53,7 +53,7 @@ db::GridColumns siteColumns()
         {QStringLiteral("O_Strasse"), QStringLiteral("Strasse"), 150, db::GridDisplay::Plain, true},
         {QStringLiteral("O_Plz"), QStringLiteral("Plz"), 55, db::GridDisplay::Plain, true},
         {QStringLiteral("O_Ort"), QStringLiteral("Ort"), 130, db::GridDisplay::Plain, true},
-        {QStringLiteral("O_Aktiv"), QStringLiteral("Aktiv"), 45, db::GridDisplay::YesNoNullYes},
+        {QStringLiteral("O_Aktiv"), QStringLiteral("Aktiv"), 45, db::GridDisplay::YesNoNullYes, true},
         {MarkField, QStringLiteral("Wahl"), 45, db::GridDisplay::YesNo},
     };
 }
