@@ -132,9 +132,12 @@ QString openFailureMessage(const QString &alias, const QString &dataDir, const Q
 bool openMainDatabase(const QString &dataDir, app::UserPrompt &prompt)
 {
     const DbResult result = openDatabase(kConnectionName, dataDir);
-    if (!result.ok)
+    if (!result.ok) {
         prompt.error(openFailureMessage(kConnectionName, dataDir, result.error));
-    return result.ok;
+        return false;
+    }
+    addMissingIndexes(database());
+    return true;
 }
 
 } // namespace tekvora::db

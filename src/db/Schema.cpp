@@ -164,6 +164,37 @@ QString storedIndexName(const QString &tableName, const QString &indexName)
     return tableName + u'_' + indexName;
 }
 
+QString createIndexStatement(const TableDef &table, const IndexDef &index, const QString &tableName, bool ifMissing)
+{
+    QStringList keyFields;
+    for (const auto &fieldName : index.fields) {
+        QString key = quoteIdentifier(fieldName);
+        const FieldDef *f = table.field(fieldName);
+        if (index.options.testFlag(IndexOption::CaseInsensitive) && f && isTextType(f->type))
+            key += QLatin1String(" COLLATE NOCASE");
+        keyFields.append(key);
+    }
+    return QStringLiteral("CREATE %1INDEX %2%3 ON %4 (%5)")
+        .arg(index.options.testFlag(IndexOption::Unique) ? QStringLiteral("UNIQUE ") : QString(),
+             ifMissing ? QStringLiteral("IF NOT EXISTS ") : QString(),
+             quoteIdentifier(storedIndexName(tableName, index.name)), quoteIdentifier(tableName),
+             keyFields.join(u','));
+}
+
+void addMissingIndexes(QSqlDatabase db)
+{
+    const QStringList stored = storedTableNames(db);
+    QSqlQuery query(db);
+    for (const TableDef &table : schemaTables()) {
+        if (!stored.contains(table.name, Qt::CaseInsensitive))
+            continue;
+        for (const IndexDef &index : table.indexes)
+            // A unique index over numbers already given twice stays missing; the records stay as they are.
+            if (!index.isPrimary())
+                query.exec(createIndexStatement(table, index, table.name, true));
+    }
+}
+
 QStringList createStatements(const TableDef &table, const QString &tableName)
 {
     const QString name = tableName.isEmpty() ? table.name : tableName;
@@ -182,22 +213,9 @@ QStringList createStatements(const TableDef &table, const QString &tableName)
     }
     QStringList statements{
         QStringLiteral("CREATE TABLE %1 (%2)").arg(quoteIdentifier(name), columns.join(QLatin1String(", ")))};
-    for (const auto &index : table.indexes) {
-        if (index.isPrimary())
-            continue;
-        QStringList keyFields;
-        for (const auto &fieldName : index.fields) {
-            QString key = quoteIdentifier(fieldName);
-            const FieldDef *f = table.field(fieldName);
-            if (index.options.testFlag(IndexOption::CaseInsensitive) && f && isTextType(f->type))
-                key += QLatin1String(" COLLATE NOCASE");
-            keyFields.append(key);
-        }
-        statements.append(QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-                              .arg(index.options.testFlag(IndexOption::Unique) ? QStringLiteral("UNIQUE ") : QString(),
-                                   quoteIdentifier(storedIndexName(name, index.name)), quoteIdentifier(name),
-                                   keyFields.join(u',')));
-    }
+    for (const auto &index : table.indexes)
+        if (!index.isPrimary())
+            statements.append(createIndexStatement(table, index, name));
     return statements;
 }
 

@@ -94,6 +94,11 @@ QString storedIndexName(const QString &tableName, const QString &indexName);
 
 /// CREATE TABLE and CREATE INDEX statements for the definition, under another name when given.
 QStringList createStatements(const TableDef &table, const QString &tableName = {});
+/// The statement creating one secondary index of the table stored as `tableName`.
+QString createIndexStatement(const TableDef &table, const IndexDef &index, const QString &tableName,
+                             bool ifMissing = false);
+/// Creates the secondary indexes of the known tables that a store made by an older version lacks.
+void addMissingIndexes(QSqlDatabase db);
 
 /// Creates the table in one transaction, replacing an existing table of that name.
 DbResult createTable(const TableDef &table, QSqlDatabase db, const QString &tableName = {});

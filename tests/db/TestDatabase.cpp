@@ -19,6 +19,7 @@ private slots:
     void neverCreatesOverABrokenStore();
     void missingStoreIsNotCreatedByOpen();
     void failureMessageNamesAliasAndPath();
+    void openingAddsIndexesAnOlderStoreLacks();
 };
 
 void TestDatabase::createsThenOpens()
@@ -90,6 +91,35 @@ void TestDatabase::failureMessageNamesAliasAndPath()
                                 + "\nkann nicht erstellt werden!\nMessage: ";
     QVERIFY2(prompt.shown.value(0).startsWith(expectedStart), qPrintable(prompt.shown.value(0)));
     QVERIFY(prompt.shown.value(0).size() > expectedStart.size());
+}
+
+void TestDatabase::openingAddsIndexesAnOlderStoreLacks()
+{
+    QTemporaryDir dir;
+    QVERIFY(openOrCreateClientDatabase(dir.path()).ok);
+    {
+        // An older store: one index never made, and a unique one missing over a site number given twice.
+        QSqlQuery query(database());
+        QVERIFY(query.exec("DROP INDEX MdePJ_I_PTaetigNr"));
+        QVERIFY(query.exec("DROP INDEX Objekte_O_INr"));
+        QVERIFY(query.exec("INSERT INTO Objekte (O_ID, O_Nr) VALUES (1, 7), (2, 7)"));
+    }
+    closeDatabase();
+
+    tekvora::test::PresetPrompt prompt;
+    QVERIFY(openMainDatabase(dir.path(), prompt));
+    QSqlQuery query(database());
+    QVERIFY(query.exec("SELECT name FROM sqlite_master WHERE type = 'index' AND name IN"
+                       " ('MdePJ_I_PTaetigNr', 'Objekte_O_INr')"));
+    QStringList indexes;
+    while (query.next())
+        indexes << query.value(0).toString();
+    QCOMPARE(indexes, QStringList{"MdePJ_I_PTaetigNr"});
+    QVERIFY(query.exec("SELECT count(*) FROM Objekte WHERE O_Nr = 7") && query.next());
+    QCOMPARE(query.value(0).toInt(), 2);
+    QVERIFY(prompt.shown.isEmpty());
+    query.finish();
+    closeDatabase();
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)
