@@ -6,7 +6,7 @@
 #include "db/SqlHelpers.h"
 #include "db/SqlQuote.h"
 #include "masterdata/MasterDataTexts.h"
-#include "posting/SqlTransaction.h"
+#include "db/SqlTransaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -20,7 +20,7 @@ int copyActivity(int activityKey, app::UserPrompt &prompt, QSqlDatabase db)
         prompt.error(MasterDataTexts::NotCopied.arg(QStringLiteral("Taetig")));
         return 0;
     }
-    posting::SqlTransaction transaction(db);
+    db::SqlTransaction transaction(db);
     const int number = db::nextFreeActivityNumber(db);
     const int key = db::nextKey(QStringLiteral("Taetig"), QStringLiteral("T_ID"), db);
     // Every field after the key in table order; a null value stays empty in the copy as well.

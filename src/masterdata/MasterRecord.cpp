@@ -4,7 +4,7 @@
 #include "db/Numbers.h"
 #include "db/SqlQuote.h"
 #include "masterdata/MasterDataTexts.h"
-#include "posting/SqlTransaction.h"
+#include "db/SqlTransaction.h"
 
 #include <QDate>
 #include <QSqlError>
@@ -204,7 +204,7 @@ bool MasterRecord::remove()
     if (!m_table.deleteQuestion.isEmpty() && !m_prompt.confirm(m_table.deleteQuestion))
         return false;
     QSqlDatabase db = database();
-    posting::SqlTransaction transaction(db);
+    db::SqlTransaction transaction(db);
     const QVariant ownKey = key();
     for (const QString &statement : m_table.deleteAlso) {
         QSqlQuery query(db);

@@ -2,7 +2,7 @@
 
 #include "db/Numbers.h"
 #include "db/StorageValue.h"
-#include "posting/SqlTransaction.h"
+#include "db/SqlTransaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -66,7 +66,7 @@ QVariantMap newSiteActivityValues(int siteId, int siteNr, const QDate &today, QS
 
 CopyResult copySiteActivities(int sourceSiteId, int targetSiteId, int targetSiteNr, const QDate &today, QSqlDatabase db)
 {
-    posting::SqlTransaction transaction(db);
+    db::SqlTransaction transaction(db);
     if (!transaction.isActive())
         return {db::DbResult::failure(db.lastError().text())};
     QSqlQuery source = prepared(db,

@@ -5,7 +5,7 @@
 #include "posting/PostingTexts.h"
 #include "posting/RawScanRecord.h"
 #include "posting/ScanCheck.h"
-#include "posting/SqlTransaction.h"
+#include "db/SqlTransaction.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -370,7 +370,7 @@ int PostingRun::deletePosted()
 ScanPostingResult postRawScanRecords(QSqlDatabase db, app::ProgressSink &progress)
 {
     ScanPostingResult result;
-    SqlTransaction transaction(db);
+    db::SqlTransaction transaction(db);
     PostingRun posting(db);
     try {
         if (!transaction.isActive())

@@ -3,7 +3,7 @@
 #include "db/BulkStatement.h"
 #include "posting/PostingTexts.h"
 #include "posting/ScanStorage.h"
-#include "posting/SqlTransaction.h"
+#include "db/SqlTransaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -48,7 +48,7 @@ bool insertRecords(QSqlDatabase &db, const QList<RawScanRecord> &records, QStrin
 ScanRunSaveResult saveScanRun(QSqlDatabase db, const QList<RawScanRecord> &records, int scannerId,
                               const QString &lastProcessedLine)
 {
-    SqlTransaction transaction(db);
+    db::SqlTransaction transaction(db);
     if (!transaction.isActive())
         return {texts::saveFailed + QLatin1Char('\n') + db.lastError().text()};
     QString error;

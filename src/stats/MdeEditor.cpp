@@ -1,6 +1,7 @@
 #include "stats/MdeEditor.h"
 
 #include "app/Durations.h"
+#include "db/SqlTransaction.h"
 #include "stats/StatsStorage.h"
 
 #include <QSqlError>
@@ -14,28 +15,6 @@ namespace {
 
 constexpr double LongVisitHours = 10.0;
 constexpr double MaxDurationHours = 100000.0;
-
-// Rolls back unless committed.
-class Transaction
-{
-public:
-    explicit Transaction(QSqlDatabase &db) : m_db(db), m_open(db.transaction()) {}
-    ~Transaction()
-    {
-        if (m_open)
-            m_db.rollback();
-    }
-    bool isOpen() const { return m_open; }
-    bool commit()
-    {
-        m_open = false;
-        return m_db.commit();
-    }
-
-private:
-    QSqlDatabase &m_db;
-    bool m_open;
-};
 
 QString dbError(const QSqlQuery &query)
 {
@@ -101,7 +80,7 @@ std::optional<qint64> MdeEditor::insertVisit(const QDateTime &start, const Visit
         fail(QStringLiteral("Die Dauer muss zwischen 0 und 100000 Stunden liegen."));
         return std::nullopt;
     }
-    Transaction transaction(m_db);
+    db::SqlTransaction transaction(m_db);
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("SELECT COALESCE(MAX(SC_ID), 0) + 1 FROM MdeObj")) || !query.next()) {
         fail(dbError(query));
@@ -131,7 +110,7 @@ bool MdeEditor::updateVisit(qint64 visitId, const VisitValues &values)
     m_error.clear();
     if (!validDuration(values.dauer))
         return fail(QStringLiteral("Die Dauer muss zwischen 0 und 100000 Stunden liegen."));
-    Transaction transaction(m_db);
+    db::SqlTransaction transaction(m_db);
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral("SELECT SC_StartTime FROM MdeObj WHERE SC_ID = ?"));
     query.addBindValue(visitId);
@@ -155,7 +134,7 @@ bool MdeEditor::updateVisit(qint64 visitId, const VisitValues &values)
 bool MdeEditor::deleteVisit(qint64 visitId)
 {
     m_error.clear();
-    Transaction transaction(m_db);
+    db::SqlTransaction transaction(m_db);
     QSqlQuery query(m_db);
     for (const QString &sql : {QStringLiteral("DELETE FROM MdePJ WHERE SC_Ref = ?"),
                                QStringLiteral("DELETE FROM MdeObj WHERE SC_ID = ?")}) {
@@ -176,7 +155,7 @@ std::optional<qint64> MdeEditor::insertPerson(qint64 visitId, const PersonValues
         fail(QStringLiteral("Die Dauer muss zwischen 0 und 100000 Stunden liegen."));
         return std::nullopt;
     }
-    Transaction transaction(m_db);
+    db::SqlTransaction transaction(m_db);
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral(
         "SELECT SC_TourDate, SC_TourID, SC_ObjNr, SC_ObjID, SC_ObjBez, SC_StartTime FROM MdeObj WHERE SC_ID = ?"));
@@ -234,7 +213,7 @@ bool MdeEditor::updatePerson(qint64 personId, const PersonValues &values)
     m_error.clear();
     if (!validDuration(values.dauerPers) || !validDuration(values.dauerJob))
         return fail(QStringLiteral("Die Dauer muss zwischen 0 und 100000 Stunden liegen."));
-    Transaction transaction(m_db);
+    db::SqlTransaction transaction(m_db);
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral(
         "SELECT SC_StartPers, SC_StartJob, SC_DauerPers, SC_DauerJob, SC_Ref FROM MdePJ WHERE SC_ID = ?"));
@@ -274,7 +253,7 @@ bool MdeEditor::updatePerson(qint64 personId, const PersonValues &values)
 bool MdeEditor::deletePerson(qint64 personId)
 {
     m_error.clear();
-    Transaction transaction(m_db);
+    db::SqlTransaction transaction(m_db);
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral("SELECT SC_DauerPers, SC_DauerJob, SC_Ref FROM MdePJ WHERE SC_ID = ?"));
     query.addBindValue(personId);
@@ -302,7 +281,7 @@ bool MdeEditor::deletePerson(qint64 personId)
 bool MdeEditor::deleteZeroEntries(const StatsPeriod &period)
 {
     m_error.clear();
-    Transaction transaction(m_db);
+    db::SqlTransaction transaction(m_db);
     QSqlQuery query(m_db);
     for (const QString &sql :
          {QStringLiteral("DELETE FROM MdeObj WHERE (SC_StartTime >= ?) AND (SC_StartTime < ?) AND (SC_Dauer = 0.0)"),
@@ -322,7 +301,7 @@ bool MdeEditor::deleteZeroEntries(const StatsPeriod &period)
 std::optional<int> MdeEditor::deleteLongVisits(const StatsPeriod &period)
 {
     m_error.clear();
-    Transaction transaction(m_db);
+    db::SqlTransaction transaction(m_db);
     QSqlQuery query(m_db);
     const QString inList =
         QStringLiteral("SELECT SC_ID FROM MdeObj WHERE ") + EditVisitsCondition + QStringLiteral(" AND (SC_Dauer > ?)");

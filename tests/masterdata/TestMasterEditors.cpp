@@ -5,7 +5,7 @@
 #include "masterdata/ui/MasterEditor.h"
 #include "masterdata/ui/TF_Personal.h"
 #include "masterdata/ui/TF_Taetig.h"
-#include "stats/ui/RecordNavigator.h"
+#include "app/ui/RecordNavigator.h"
 #include "support/PresetPrompt.h"
 #include "support/TempDatabase.h"
 
@@ -395,23 +395,23 @@ private slots:
         auto &prompt = fixture.prompt;
         auto &window = fixture.window;
         MasterEditor *editor = window.editor();
-        auto *navigator = window.findChild<stats::RecordNavigator *>("DBNavigator1");
+        auto *navigator = window.findChild<app::RecordNavigator *>("DBNavigator1");
         QVERIFY(navigator);
         editor->goToRow(1);
-        navigator->button(stats::RecordNavigator::Insert)->click();
+        navigator->button(app::RecordNavigator::Insert)->click();
         QCOMPARE(editor->model()->rowCount(), 4);
         QCOMPARE(cell(editor, 3, "T_Nr").data().toString(), QStringLiteral("11"));
-        navigator->button(stats::RecordNavigator::Cancel)->click();
+        navigator->button(app::RecordNavigator::Cancel)->click();
         QCOMPARE(editor->model()->rowCount(), 3);
         QCOMPARE(editor->currentRow(), 1);
         QCOMPARE(test::scalarSql("SELECT COUNT(*) FROM Taetig").toInt(), 3);
 
-        navigator->button(stats::RecordNavigator::Insert)->click();
-        navigator->button(stats::RecordNavigator::Post)->click();
+        navigator->button(app::RecordNavigator::Insert)->click();
+        navigator->button(app::RecordNavigator::Post)->click();
         QCOMPARE(shownRows(editor, "T_Nr"), (QStringList{"10", "11", "20", "30"}));
         QCOMPARE(test::scalarSql("SELECT T_ID FROM Taetig WHERE T_Nr = 11").toInt(), 4);
 
-        navigator->button(stats::RecordNavigator::Delete)->click();
+        navigator->button(app::RecordNavigator::Delete)->click();
         QCOMPARE(prompt.shown, QStringList{"? Tätigkeit löschen?"});
         QCOMPARE(shownRows(editor, "T_Nr"), (QStringList{"10", "20", "30"}));
     }
@@ -423,7 +423,7 @@ private slots:
         auto &window = fixture.window;
         MasterEditor *editor = window.editor();
         auto *search = window.findChild<QLineEdit *>("EditSuchen");
-        auto *navigator = window.findChild<stats::RecordNavigator *>("DBNavigator1");
+        auto *navigator = window.findChild<app::RecordNavigator *>("DBNavigator1");
         editor->grid()->setCurrentIndex(cell(editor, 0, "T_Match"));
         search->setFocus();
         QVERIFY(!navigator->isEnabled());

@@ -6,7 +6,7 @@
 #include "masterdata/ui/MasterEditor.h"
 #include "masterdata/ui/TF_DbSelect.h"
 #include "masterdata/ui/TF_Objekt.h"
-#include "stats/ui/RecordNavigator.h"
+#include "app/ui/RecordNavigator.h"
 #include "stats/ui/TF_Tekvora.h"
 #include "support/PresetPrompt.h"
 
@@ -22,7 +22,7 @@
 
 using namespace tekvora::masterdata;
 using tekvora::db::SortGridView;
-using tekvora::stats::RecordNavigator;
+using tekvora::app::RecordNavigator;
 using tekvora::test::PresetPrompt;
 using tekvora::test::SiteFixture;
 

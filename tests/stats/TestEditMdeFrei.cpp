@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 using namespace tekvora::stats;
+using tekvora::app::RecordNavigator;
 using tekvora::test::PresetPrompt;
 using tekvora::test::StatsFixture;
 

@@ -18,6 +18,7 @@
 #include <QTest>
 
 using namespace tekvora::stats;
+using tekvora::app::RecordNavigator;
 using tekvora::test::PresetPrompt;
 using tekvora::test::StatsFixture;
 

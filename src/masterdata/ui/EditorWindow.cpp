@@ -3,7 +3,7 @@
 #include "app/ui/WindowPlacement.h"
 #include "db/ui/SortGridView.h"
 #include "masterdata/ui/MasterEditor.h"
-#include "stats/ui/RecordNavigator.h"
+#include "app/ui/RecordNavigator.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -19,17 +19,17 @@ namespace tekvora::masterdata {
 
 EditorTopBar makeEditorTopBar(MasterEditor &editor, const QString &manualPage, QWidget *parent)
 {
-    constexpr stats::RecordNavigator::Buttons buttons =
-        stats::RecordNavigator::First | stats::RecordNavigator::Prior | stats::RecordNavigator::Next |
-        stats::RecordNavigator::Last | stats::RecordNavigator::Insert | stats::RecordNavigator::Delete |
-        stats::RecordNavigator::Post | stats::RecordNavigator::Cancel | stats::RecordNavigator::Refresh;
+    constexpr app::RecordNavigator::Buttons buttons =
+        app::RecordNavigator::First | app::RecordNavigator::Prior | app::RecordNavigator::Next |
+        app::RecordNavigator::Last | app::RecordNavigator::Insert | app::RecordNavigator::Delete |
+        app::RecordNavigator::Post | app::RecordNavigator::Cancel | app::RecordNavigator::Refresh;
     EditorTopBar bar;
     auto *label = new QLabel(QStringLiteral("Suchen"), parent);
     bar.searchBox = new QLineEdit(parent);
     bar.searchBox->setObjectName(QStringLiteral("EditSuchen"));
     bar.searchBox->setToolTip(QStringLiteral("Suchbegriff eingeben"));
     label->setBuddy(bar.searchBox);
-    bar.navigator = new stats::RecordNavigator(buttons, parent);
+    bar.navigator = new app::RecordNavigator(buttons, parent);
     bar.navigator->setObjectName(QStringLiteral("DBNavigator1"));
     bar.layout = new QHBoxLayout;
     bar.layout->addWidget(label);

@@ -10,7 +10,7 @@ class QPushButton;
 class QTableView;
 class QWidget;
 
-namespace tekvora::stats {
+namespace tekvora::app {
 class RecordNavigator;
 }
 
@@ -25,7 +25,7 @@ struct EditorTopBar
 {
     QHBoxLayout *layout = nullptr;
     QLineEdit *searchBox = nullptr;
-    stats::RecordNavigator *navigator = nullptr;
+    app::RecordNavigator *navigator = nullptr;
 };
 EditorTopBar makeEditorTopBar(MasterEditor &editor, const QString &manualPage, QWidget *parent);
 

@@ -3,7 +3,7 @@
 #include "app/UserPrompt.h"
 #include "db/ui/SortGridView.h"
 #include "db/ui/SqlGridModel.h"
-#include "stats/ui/RecordNavigator.h"
+#include "app/ui/RecordNavigator.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -103,37 +103,37 @@ void MasterEditor::sortBy(const QString &field)
     db::lastSort().lastColumn = m_model->sortColumn();
 }
 
-void MasterEditor::attachNavigator(stats::RecordNavigator *navigator)
+void MasterEditor::attachNavigator(app::RecordNavigator *navigator)
 {
     m_navigator = navigator;
-    connect(navigator, &stats::RecordNavigator::clicked, this, [this](stats::RecordNavigator::Button which) {
+    connect(navigator, &app::RecordNavigator::clicked, this, [this](app::RecordNavigator::Button which) {
         const int row = currentRow();
         switch (which) {
-        case stats::RecordNavigator::First:
+        case app::RecordNavigator::First:
             goToRow(0);
             break;
-        case stats::RecordNavigator::Prior:
+        case app::RecordNavigator::Prior:
             goToRow(row - 1);
             break;
-        case stats::RecordNavigator::Next:
+        case app::RecordNavigator::Next:
             goToRow(row + 1);
             break;
-        case stats::RecordNavigator::Last:
+        case app::RecordNavigator::Last:
             goToRow(m_model->rowCount() - 1);
             break;
-        case stats::RecordNavigator::Insert:
+        case app::RecordNavigator::Insert:
             insertRecord();
             break;
-        case stats::RecordNavigator::Delete:
+        case app::RecordNavigator::Delete:
             deleteRecord();
             break;
-        case stats::RecordNavigator::Post:
+        case app::RecordNavigator::Post:
             commitEdit();
             break;
-        case stats::RecordNavigator::Cancel:
+        case app::RecordNavigator::Cancel:
             cancelEdit();
             break;
-        case stats::RecordNavigator::Refresh:
+        case app::RecordNavigator::Refresh:
             refreshRows();
             break;
         default:

@@ -19,7 +19,7 @@ class SortGridView;
 class SqlGridModel;
 } // namespace tekvora::db
 
-namespace tekvora::stats {
+namespace tekvora::app {
 class RecordNavigator;
 }
 
@@ -51,7 +51,7 @@ public:
     void sortBy(const QString &field);
 
     /// The navigator's buttons move, insert, delete, cancel and refresh; it is disabled while searching.
-    void attachNavigator(stats::RecordNavigator *navigator);
+    void attachNavigator(app::RecordNavigator *navigator);
     /// The search box: positions the grid as the user types; entering it sorts by the grid's current column.
     void attachSearchBox(QLineEdit *searchBox);
     /// "Übernehmen" and "Abbrechen" (either may be null); F10 and Alt+Backspace do the same in the window.
@@ -111,7 +111,7 @@ private:
     QWidget *m_window;
     db::SqlGridModel *m_model;
     db::SortGridView *m_grid;
-    QPointer<stats::RecordNavigator> m_navigator;
+    QPointer<app::RecordNavigator> m_navigator;
     QPointer<QLineEdit> m_searchBox;
     QHash<QLineEdit *, QString> m_fields;
     QHash<QString, std::function<void()>> m_doubleClicks;

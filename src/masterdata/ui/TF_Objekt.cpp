@@ -12,7 +12,7 @@
 #include "masterdata/ui/EditorWindow.h"
 #include "masterdata/ui/MasterEditor.h"
 #include "masterdata/ui/TableChoices.h"
-#include "stats/ui/RecordNavigator.h"
+#include "app/ui/RecordNavigator.h"
 #include "stats/ui/TF_Kalender.h"
 
 #include <QCheckBox>
@@ -86,10 +86,10 @@ MasterTable siteActivityTable()
     return {QStringLiteral("OTaetNeu"), QStringLiteral("TS_ID"), {}, MasterDataTexts::DeleteActivity, {}};
 }
 
-constexpr stats::RecordNavigator::Buttons NavigatorButtons =
-    stats::RecordNavigator::First | stats::RecordNavigator::Prior | stats::RecordNavigator::Next |
-    stats::RecordNavigator::Last | stats::RecordNavigator::Insert | stats::RecordNavigator::Delete |
-    stats::RecordNavigator::Cancel | stats::RecordNavigator::Refresh;
+constexpr app::RecordNavigator::Buttons NavigatorButtons =
+    app::RecordNavigator::First | app::RecordNavigator::Prior | app::RecordNavigator::Next |
+    app::RecordNavigator::Last | app::RecordNavigator::Insert | app::RecordNavigator::Delete |
+    app::RecordNavigator::Cancel | app::RecordNavigator::Refresh;
 
 void useInfoColour(QWidget *widget)
 {
@@ -259,7 +259,7 @@ QWidget *TF_Objekt::buildActivityPage()
     m_activities = new MasterEditor(siteActivityTable(), activityColumns(), prompt(), activityGroup);
     db::SortGridView *grid = m_activities->grid();
     grid->setObjectName(QStringLiteral("GridTaetigkeiten"));
-    auto *navigator = new stats::RecordNavigator(NavigatorButtons, activityGroup);
+    auto *navigator = new app::RecordNavigator(NavigatorButtons, activityGroup);
     navigator->setObjectName(QStringLiteral("DBNavigator2"));
     m_activities->attachNavigator(navigator);
     auto *activityLayout = new QVBoxLayout(activityGroup);

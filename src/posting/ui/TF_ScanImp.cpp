@@ -8,7 +8,7 @@
 #include "app/UserPrompt.h"
 #include "posting/PostingActions.h"
 #include "posting/ui/ScanImpModel.h"
-#include "stats/ui/RecordNavigator.h"
+#include "app/ui/RecordNavigator.h"
 #include "scanner/ScanSettings.h"
 #include "scanner/StandardNumbers.h"
 
@@ -92,30 +92,30 @@ void TF_ScanImp::done(int result)
     QDialog::done(result);
 }
 
-void TF_ScanImp::navigatorClicked(stats::RecordNavigator::Button which)
+void TF_ScanImp::navigatorClicked(app::RecordNavigator::Button which)
 {
     switch (which) {
-    case stats::RecordNavigator::First:
+    case app::RecordNavigator::First:
         navigate(0);
         break;
-    case stats::RecordNavigator::Prior:
+    case app::RecordNavigator::Prior:
         navigate(currentRow() - 1);
         break;
-    case stats::RecordNavigator::Next:
+    case app::RecordNavigator::Next:
         navigate(currentRow() + 1);
         break;
-    case stats::RecordNavigator::Last:
+    case app::RecordNavigator::Last:
         navigate(m_model->rowCount() - 1);
         break;
-    case stats::RecordNavigator::Delete:
+    case app::RecordNavigator::Delete:
         deleteCurrent();
         break;
-    case stats::RecordNavigator::Post:
+    case app::RecordNavigator::Post:
         // An open cell editor hands its value to the model, which saves it, when it loses the focus.
         m_grid->setFocus();
         break;
-    case stats::RecordNavigator::Cancel:
-    case stats::RecordNavigator::Refresh:
+    case app::RecordNavigator::Cancel:
+    case app::RecordNavigator::Refresh:
         reloadKeeping(m_model->recordId(currentRow()));
         break;
     default:
@@ -152,10 +152,10 @@ void TF_ScanImp::buildControls()
     buttons->addWidget(btnInfo);
     layout->addLayout(buttons);
 
-    auto *navigator = new stats::RecordNavigator(stats::RecordNavigator::First | stats::RecordNavigator::Prior
-                                                     | stats::RecordNavigator::Next | stats::RecordNavigator::Last
-                                                     | stats::RecordNavigator::Delete | stats::RecordNavigator::Post
-                                                     | stats::RecordNavigator::Cancel | stats::RecordNavigator::Refresh,
+    auto *navigator = new app::RecordNavigator(app::RecordNavigator::First | app::RecordNavigator::Prior
+                                                     | app::RecordNavigator::Next | app::RecordNavigator::Last
+                                                     | app::RecordNavigator::Delete | app::RecordNavigator::Post
+                                                     | app::RecordNavigator::Cancel | app::RecordNavigator::Refresh,
                                                  this);
     navigator->setObjectName(QStringLiteral("DBNavigator"));
     layout->addWidget(navigator);
@@ -197,7 +197,7 @@ void TF_ScanImp::buildControls()
     connect(m_grid, &QTableView::customContextMenuRequested, this,
             [this, menu](const QPoint &pos) { menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
     connect(recalculate, &QAction::triggered, this, &TF_ScanImp::recalculateDurationClick);
-    connect(navigator, &stats::RecordNavigator::clicked, this, &TF_ScanImp::navigatorClicked);
+    connect(navigator, &app::RecordNavigator::clicked, this, &TF_ScanImp::navigatorClicked);
 }
 
 int TF_ScanImp::currentRow() const

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QSqlDatabase>
 
-#include "stats/ui/RecordNavigator.h"
+#include "app/ui/RecordNavigator.h"
 
 class QCheckBox;
 class QProgressBar;
@@ -42,7 +42,7 @@ protected:
 private:
     app::FormStorage placementStorage() const;
     void buildControls();
-    void navigatorClicked(stats::RecordNavigator::Button which);
+    void navigatorClicked(app::RecordNavigator::Button which);
     void reloadKeeping(int recordId);
     void navigate(int row);
     void deleteCurrent();

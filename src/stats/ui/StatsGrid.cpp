@@ -19,10 +19,10 @@ namespace {
 constexpr int SearchPauseMs = 1500;
 }
 
-StatsGrid::StatsGrid(const ViewDefinition &definition, RecordNavigator::Buttons buttons, bool withFooter,
+StatsGrid::StatsGrid(const ViewDefinition &definition, app::RecordNavigator::Buttons buttons, bool withFooter,
                      QWidget *parent)
     : QWidget(parent), m_model(new StatsTableModel(definition, this)), m_view(new QTableView(this)),
-      m_navigator(new RecordNavigator(buttons, this)), m_searchLabel(new QLabel(this))
+      m_navigator(new app::RecordNavigator(buttons, this)), m_searchLabel(new QLabel(this))
 {
     m_view->setObjectName(QStringLiteral("grid"));
     m_view->setModel(m_model);
@@ -54,7 +54,7 @@ StatsGrid::StatsGrid(const ViewDefinition &definition, RecordNavigator::Buttons 
 
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { emit currentRowChanged(current.isValid() ? current.row() : -1); });
-    connect(m_navigator, &RecordNavigator::clicked, this, &StatsGrid::navigate);
+    connect(m_navigator, &app::RecordNavigator::clicked, this, &StatsGrid::navigate);
     m_searchTimer.setSingleShot(true);
     m_searchTimer.setInterval(SearchPauseMs);
     connect(&m_searchTimer, &QTimer::timeout, this, &StatsGrid::endSearch);
@@ -94,34 +94,34 @@ void StatsGrid::rowsReloaded()
         emit currentRowChanged(-1);
 }
 
-void StatsGrid::navigate(RecordNavigator::Button which)
+void StatsGrid::navigate(app::RecordNavigator::Button which)
 {
     const int page = qMax(1, m_view->viewport()->height() / qMax(1, m_view->verticalHeader()->defaultSectionSize()));
     const int row = currentRow();
     switch (which) {
-    case RecordNavigator::First:
+    case app::RecordNavigator::First:
         setCurrentRow(0);
         break;
-    case RecordNavigator::PriorPage:
+    case app::RecordNavigator::PriorPage:
         setCurrentRow(qMax(0, row - page));
         break;
-    case RecordNavigator::Prior:
+    case app::RecordNavigator::Prior:
         setCurrentRow(qMax(0, row - 1));
         break;
-    case RecordNavigator::Next:
+    case app::RecordNavigator::Next:
         setCurrentRow(row + 1);
         break;
-    case RecordNavigator::NextPage:
+    case app::RecordNavigator::NextPage:
         setCurrentRow(row + page);
         break;
-    case RecordNavigator::Last:
+    case app::RecordNavigator::Last:
         m_model->fetchAll();
         setCurrentRow(m_model->rowCount() - 1);
         break;
-    case RecordNavigator::Refresh:
+    case app::RecordNavigator::Refresh:
         emit refreshRequested();
         break;
-    case RecordNavigator::Filter:
+    case app::RecordNavigator::Filter:
         editFilter();
         break;
     default:
@@ -135,7 +135,7 @@ void StatsGrid::editFilter()
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_filter = dialog.filter();
-    m_navigator->button(RecordNavigator::Filter)->setToolTip(
+    m_navigator->button(app::RecordNavigator::Filter)->setToolTip(
         m_filter.isEmpty() ? QStringLiteral("Filter festlegen") : m_filter.text());
     emit filterChanged();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "stats/GridFilter.h"
-#include "stats/ui/RecordNavigator.h"
+#include "app/ui/RecordNavigator.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -22,12 +22,12 @@ class StatsGrid : public QWidget
     Q_OBJECT
 
 public:
-    StatsGrid(const ViewDefinition &definition, RecordNavigator::Buttons buttons, bool withFooter,
+    StatsGrid(const ViewDefinition &definition, app::RecordNavigator::Buttons buttons, bool withFooter,
               QWidget *parent = nullptr);
 
     StatsTableModel *model() const { return m_model; }
     QTableView *view() const { return m_view; }
-    RecordNavigator *navigator() const { return m_navigator; }
+    app::RecordNavigator *navigator() const { return m_navigator; }
     GridFooter *footer() const { return m_footer; }
 
     const GridFilter &filter() const { return m_filter; }
@@ -46,14 +46,14 @@ signals:
     void filterChanged();
 
 private:
-    void navigate(RecordNavigator::Button which);
+    void navigate(app::RecordNavigator::Button which);
     void editFilter();
     void searchKey(const QString &text);
     void endSearch();
 
     StatsTableModel *m_model;
     QTableView *m_view;
-    RecordNavigator *m_navigator;
+    app::RecordNavigator *m_navigator;
     GridFooter *m_footer = nullptr;
     QLabel *m_searchLabel;
     GridFilter m_filter;

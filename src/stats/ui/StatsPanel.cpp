@@ -25,10 +25,10 @@ namespace tekvora::stats {
 
 namespace {
 
-constexpr RecordNavigator::Buttons GridButtons = RecordNavigator::First | RecordNavigator::PriorPage
-                                                 | RecordNavigator::Prior | RecordNavigator::Next
-                                                 | RecordNavigator::NextPage | RecordNavigator::Last
-                                                 | RecordNavigator::Refresh | RecordNavigator::Filter;
+constexpr app::RecordNavigator::Buttons GridButtons = app::RecordNavigator::First | app::RecordNavigator::PriorPage
+                                                 | app::RecordNavigator::Prior | app::RecordNavigator::Next
+                                                 | app::RecordNavigator::NextPage | app::RecordNavigator::Last
+                                                 | app::RecordNavigator::Refresh | app::RecordNavigator::Filter;
 
 QLineEdit *readOnlyBox(const QString &name, QWidget *parent)
 {
@@ -67,8 +67,8 @@ StatsPanel::StatsPanel(QString connectionName, app::UserPrompt &prompt, QWidget 
         m_grids[indexOf(view)]->setObjectName(QStringLiteral("grid%1").arg(int(view)));
     }
     m_visitPersons = new StatsGrid(visitPersonsDefinition(),
-                                   RecordNavigator::First | RecordNavigator::Prior | RecordNavigator::Next
-                                       | RecordNavigator::Last,
+                                   app::RecordNavigator::First | app::RecordNavigator::Prior | app::RecordNavigator::Next
+                                       | app::RecordNavigator::Last,
                                    false, this);
     m_visitPersons->setObjectName(QStringLiteral("gridVisitPersons"));
 

@@ -26,10 +26,10 @@ namespace tekvora::stats {
 
 namespace {
 
-constexpr RecordNavigator::Buttons EditButtons =
-    RecordNavigator::First | RecordNavigator::Prior | RecordNavigator::Next | RecordNavigator::Last
-    | RecordNavigator::Insert | RecordNavigator::Delete | RecordNavigator::Post | RecordNavigator::Cancel
-    | RecordNavigator::Refresh;
+constexpr app::RecordNavigator::Buttons EditButtons =
+    app::RecordNavigator::First | app::RecordNavigator::Prior | app::RecordNavigator::Next | app::RecordNavigator::Last
+    | app::RecordNavigator::Insert | app::RecordNavigator::Delete | app::RecordNavigator::Post | app::RecordNavigator::Cancel
+    | app::RecordNavigator::Refresh;
 
 QTableView *makeGrid(const QString &name, EditTableModel *model, QWidget *parent)
 {
@@ -108,9 +108,9 @@ TF_EditMdeFrei::TF_EditMdeFrei(QString connectionName, app::UserPrompt &prompt, 
     auto *close = new QPushButton(QStringLiteral("S&chließen"), this);
     close->setObjectName(QStringLiteral("btnClose"));
 
-    auto *visitNavigator = new RecordNavigator(EditButtons, this);
+    auto *visitNavigator = new app::RecordNavigator(EditButtons, this);
     visitNavigator->setObjectName(QStringLiteral("navObjekte"));
-    auto *personNavigator = new RecordNavigator(EditButtons, this);
+    auto *personNavigator = new app::RecordNavigator(EditButtons, this);
     personNavigator->setObjectName(QStringLiteral("navPersonen"));
 
     auto *top = new QHBoxLayout;
@@ -158,8 +158,8 @@ TF_EditMdeFrei::TF_EditMdeFrei(QString connectionName, app::UserPrompt &prompt, 
     connect(longer, &QPushButton::clicked, this, &TF_EditMdeFrei::deleteLongVisits);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_hourFormat, &QCheckBox::clicked, this, &TF_EditMdeFrei::hourFormatClicked);
-    connect(visitNavigator, &RecordNavigator::clicked, this, &TF_EditMdeFrei::visitAction);
-    connect(personNavigator, &RecordNavigator::clicked, this, &TF_EditMdeFrei::personAction);
+    connect(visitNavigator, &app::RecordNavigator::clicked, this, &TF_EditMdeFrei::visitAction);
+    connect(personNavigator, &app::RecordNavigator::clicked, this, &TF_EditMdeFrei::personAction);
     connect(m_visitGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current, const QModelIndex &previous) {
                 visitRowChanged(current.isValid() ? current.row() : -1, previous.isValid() ? previous.row() : -1);
@@ -477,36 +477,36 @@ void TF_EditMdeFrei::deletePerson()
     reloadVisits(currentVisitId());
 }
 
-void TF_EditMdeFrei::visitAction(RecordNavigator::Button which)
+void TF_EditMdeFrei::visitAction(app::RecordNavigator::Button which)
 {
     const int row = currentRowOf(m_visitGrid);
     switch (which) {
-    case RecordNavigator::First:
+    case app::RecordNavigator::First:
         moveTo(m_visitGrid, 0);
         break;
-    case RecordNavigator::Prior:
+    case app::RecordNavigator::Prior:
         moveTo(m_visitGrid, row - 1);
         break;
-    case RecordNavigator::Next:
+    case app::RecordNavigator::Next:
         moveTo(m_visitGrid, row + 1);
         break;
-    case RecordNavigator::Last:
+    case app::RecordNavigator::Last:
         moveTo(m_visitGrid, m_visits->rowCount() - 1);
         break;
-    case RecordNavigator::Insert:
+    case app::RecordNavigator::Insert:
         insertVisit();
         break;
-    case RecordNavigator::Delete:
+    case app::RecordNavigator::Delete:
         deleteVisit();
         break;
-    case RecordNavigator::Post:
+    case app::RecordNavigator::Post:
         postVisit();
         break;
-    case RecordNavigator::Cancel:
+    case app::RecordNavigator::Cancel:
         m_visits->dropPending();
         reloadPersons();
         break;
-    case RecordNavigator::Refresh:
+    case app::RecordNavigator::Refresh:
         if (postAll())
             reloadVisits(currentVisitId());
         break;
@@ -515,35 +515,35 @@ void TF_EditMdeFrei::visitAction(RecordNavigator::Button which)
     }
 }
 
-void TF_EditMdeFrei::personAction(RecordNavigator::Button which)
+void TF_EditMdeFrei::personAction(app::RecordNavigator::Button which)
 {
     const int row = currentRowOf(m_personGrid);
     switch (which) {
-    case RecordNavigator::First:
+    case app::RecordNavigator::First:
         moveTo(m_personGrid, 0);
         break;
-    case RecordNavigator::Prior:
+    case app::RecordNavigator::Prior:
         moveTo(m_personGrid, row - 1);
         break;
-    case RecordNavigator::Next:
+    case app::RecordNavigator::Next:
         moveTo(m_personGrid, row + 1);
         break;
-    case RecordNavigator::Last:
+    case app::RecordNavigator::Last:
         moveTo(m_personGrid, m_persons->rowCount() - 1);
         break;
-    case RecordNavigator::Insert:
+    case app::RecordNavigator::Insert:
         insertPerson();
         break;
-    case RecordNavigator::Delete:
+    case app::RecordNavigator::Delete:
         deletePerson();
         break;
-    case RecordNavigator::Post:
+    case app::RecordNavigator::Post:
         postPerson();
         break;
-    case RecordNavigator::Cancel:
+    case app::RecordNavigator::Cancel:
         m_persons->dropPending();
         break;
-    case RecordNavigator::Refresh:
+    case app::RecordNavigator::Refresh:
         if (postAll())
             reloadPersons();
         break;

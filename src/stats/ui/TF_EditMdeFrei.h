@@ -1,7 +1,7 @@
 #pragma once
 
 #include "stats/StatsPeriod.h"
-#include "stats/ui/RecordNavigator.h"
+#include "app/ui/RecordNavigator.h"
 
 #include <QDialog>
 
@@ -64,8 +64,8 @@ private:
     qint64 currentPersonId() const;
     void visitRowChanged(int row, int previous);
     void personRowChanged(int row, int previous);
-    void visitAction(RecordNavigator::Button which);
-    void personAction(RecordNavigator::Button which);
+    void visitAction(app::RecordNavigator::Button which);
+    void personAction(app::RecordNavigator::Button which);
     bool postVisit();
     bool postPerson();
     void deleteVisit();

@@ -1,9 +1,9 @@
-#include "stats/ui/RecordNavigator.h"
+#include "app/ui/RecordNavigator.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>
 
-namespace tekvora::stats {
+namespace tekvora::app {
 
 namespace {
 
@@ -66,4 +66,4 @@ QToolButton *RecordNavigator::button(Button which) const
     return nullptr;
 }
 
-} // namespace tekvora::stats
+} // namespace tekvora::app

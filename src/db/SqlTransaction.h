@@ -2,7 +2,7 @@
 
 #include <QSqlDatabase>
 
-namespace tekvora::posting {
+namespace tekvora::db {
 
 /// Rolls back unless committed, so every early return leaves the store as it was.
 class SqlTransaction
@@ -29,4 +29,4 @@ private:
     bool m_active;
 };
 
-} // namespace tekvora::posting
+} // namespace tekvora::db

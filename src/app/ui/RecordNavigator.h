@@ -5,7 +5,7 @@
 
 class QToolButton;
 
-namespace tekvora::stats {
+namespace tekvora::app {
 
 /// The button row over a grid: moving through the records and, as configured, refresh, filter
 /// and the editing buttons. Moves are done by the owner on the signals.
@@ -35,9 +35,9 @@ public:
     QToolButton *button(Button which) const;
 
 signals:
-    void clicked(tekvora::stats::RecordNavigator::Button which);
+    void clicked(tekvora::app::RecordNavigator::Button which);
 };
 
-} // namespace tekvora::stats
+} // namespace tekvora::app
 
-Q_DECLARE_OPERATORS_FOR_FLAGS(tekvora::stats::RecordNavigator::Buttons)
+Q_DECLARE_OPERATORS_FOR_FLAGS(tekvora::app::RecordNavigator::Buttons)
