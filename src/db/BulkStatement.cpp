@@ -66,6 +66,7 @@ bool BulkStatement::exec(const QVariantList &values)
         return false;
     sqlite3_reset(m_statement);
     sqlite3_clear_bindings(m_statement);
+    m_boundTexts.clear();
     m_hasRow = false;
     for (int i = 0; i < values.size(); ++i)
         if (!bind(i + 1, values[i]))
@@ -141,9 +142,9 @@ bool BulkStatement::bind(int position, const QVariant &value)
         return stored.isNull() ? sqlite3_bind_null(m_statement, position) == SQLITE_OK : bind(position, stored);
     }
     default: {
-        // The store keeps UTF-8; handing it UTF-16 would cost a second conversion inside SQLite.
-        const QByteArray text = value.toString().toUtf8();
-        return sqlite3_bind_text(m_statement, position, text.constData(), int(text.size()), SQLITE_TRANSIENT)
+        // The store keeps UTF-8; the text stays ours until the next run, so SQLite need not copy it.
+        const QByteArray &text = m_boundTexts.emplace_back(value.toString().toUtf8());
+        return sqlite3_bind_text(m_statement, position, text.constData(), int(text.size()), SQLITE_STATIC)
                == SQLITE_OK;
     }
     }

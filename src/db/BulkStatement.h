@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVariantList>
 
+#include <vector>
+
 struct sqlite3_stmt;
 
 namespace tekvora::db {
@@ -42,6 +44,7 @@ private:
     sqlite3_stmt *m_statement = nullptr;
     QString m_error;
     bool m_hasRow = false;
+    std::vector<QByteArray> m_boundTexts;
 };
 
 } // namespace tekvora::db
