@@ -33,7 +33,10 @@ ScanProcessingResult processScanFile(const ScanProcessingRequest &request, app::
         prompt.error(texts::unregisteredScanner + QString::number(*run.unregisteredScannerId));
 
     if (run.barcodeCount == 0 || run.records.isEmpty()) {
-        if (prompt.confirm(run.barcodeCount == 0 ? texts::noUsableScans : texts::noRecordsMade))
+        // The scans of a scanner not registered yet are kept for the run after its registration; a script's
+        // blanket "yes" must not throw them away.
+        if (!run.unregisteredScannerId
+            && prompt.confirm(run.barcodeCount == 0 ? texts::noUsableScans : texts::noRecordsMade))
             QFile::remove(request.scanFile);
         return result;
     }

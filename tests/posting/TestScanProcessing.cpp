@@ -248,14 +248,14 @@ void TestScanProcessing::reportsMissingFileAndUnregisteredScanner()
     QCOMPARE(missing.shown, QStringList{"! Keine Scannerdaten gefunden!"});
 
     writeScanFile(m_scanFile, crlf(scanFileLines({"SC_ID:00000815", "08:00 ON100"})));
-    PresetPrompt unregistered({false});
+    // Even a "yes" to everything keeps the scans of a scanner that is not registered yet.
+    PresetPrompt unregistered({true});
     const ScanProcessingResult result = process(unregistered);
     QVERIFY(!result.saved);
     QCOMPARE(unregistered.shown,
              (QStringList{"! Dieser Scanner ist noch nicht in Ihrer Scannerverwaltung registriert!\n"
                           "Sie können keine Barcode-Daten verarbeiten, bevor der Scanner erfasst wurde.\n"
-                          "Die eingelesene Scanner-ID ist:815",
-                          "? Es wurden keine verwertbaren Scannerdaten gefunden!\nImportdatei löschen?"}));
+                          "Die eingelesene Scanner-ID ist:815"}));
     QVERIFY(QFile::exists(m_scanFile));
 }
 
