@@ -5,9 +5,10 @@
 #include "db/SqlHelpers.h"
 #include "db/StorageValue.h"
 
-#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+
+#include "BenchMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -158,9 +159,5 @@ BENCHMARK(BM_NextFreeSiteNumberWithoutGaps)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tekvora::bench::runBenchmarks(argc, argv);
 }

@@ -103,17 +103,9 @@ void BM_SearchKeystroke(benchmark::State &state)
     e.editor.open();
     e.editor.sortBy("O_Match");
     e.window.show();
-    QRandomGenerator random(17);
-    QString pending;
+    bench::SearchTyping typing(e.search, false);
     for (auto _ : state) {
-        if (pending.isEmpty()) {
-            state.PauseTiming();
-            e.search.clear();
-            pending = bench::benchSearchText(random, false);
-            state.ResumeTiming();
-        }
-        QTest::keyClick(&e.search, pending.front().toLatin1());
-        pending.remove(0, 1);
+        typing.typeNextKey(state);
         e.window.repaint();
     }
 }

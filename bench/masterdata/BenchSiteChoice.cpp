@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -85,17 +84,9 @@ void BM_SearchKeystroke(benchmark::State &state)
     TF_DbSelect dialog(request, 0, sortField, prompt);
     dialog.show();
     auto *search = dialog.findChild<QLineEdit *>("edSearch");
-    QRandomGenerator random(17);
-    QString pending;
+    tekvora::bench::SearchTyping typing(*search, state.range(0) == 0);
     for (auto _ : state) {
-        if (pending.isEmpty()) {
-            state.PauseTiming();
-            search->clear();
-            pending = tekvora::bench::benchSearchText(random, state.range(0) == 0);
-            state.ResumeTiming();
-        }
-        QTest::keyClick(search, pending.front().toLatin1());
-        pending.remove(0, 1);
+        typing.typeNextKey(state);
         dialog.repaint();
     }
 }

@@ -8,7 +8,6 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -106,17 +105,9 @@ void BM_SearchKeystroke(benchmark::State &state)
     emit grid->horizontalHeader()->sectionClicked(int(state.range(0)));
     settle(editor);
     auto *search = editor.findChild<QLineEdit *>("EditSuchen");
-    QRandomGenerator random(17);
-    QString pending;
+    tekvora::bench::SearchTyping typing(*search, state.range(0) == 0);
     for (auto _ : state) {
-        if (pending.isEmpty()) {
-            state.PauseTiming();
-            search->clear();
-            pending = tekvora::bench::benchSearchText(random, state.range(0) == 0);
-            state.ResumeTiming();
-        }
-        QTest::keyClick(search, pending.front().toLatin1());
-        pending.remove(0, 1);
+        typing.typeNextKey(state);
         settle(editor);
     }
 }

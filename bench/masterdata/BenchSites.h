@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
 
 namespace tekvora::bench {
 
@@ -35,5 +39,31 @@ inline QString benchSearchText(QRandomGenerator &random, bool byNumber)
     return byNumber ? QString::number(random.bounded(1, 999983))
                     : QStringLiteral("objekt%1").arg(random.bounded(1000000), 6, 10, QLatin1Char('0'));
 }
+
+/// Types such search texts into a search box, one key per call, as a user would; clearing the box and
+/// choosing the next text are not timed.
+class SearchTyping
+{
+public:
+    SearchTyping(QLineEdit &box, bool byNumber) : m_box(box), m_byNumber(byNumber) {}
+
+    void typeNextKey(benchmark::State &state)
+    {
+        if (m_pending.isEmpty()) {
+            state.PauseTiming();
+            m_box.clear();
+            m_pending = benchSearchText(m_random, m_byNumber);
+            state.ResumeTiming();
+        }
+        QTest::keyClick(&m_box, m_pending.front().toLatin1());
+        m_pending.remove(0, 1);
+    }
+
+private:
+    QLineEdit &m_box;
+    bool m_byNumber;
+    QRandomGenerator m_random{17};
+    QString m_pending;
+};
 
 } // namespace tekvora::bench

@@ -4,8 +4,9 @@
 #include "posting/ScanRunStore.h"
 #include "app/ProgressSink.h"
 
+#include "BenchMain.h"
+
 #include <benchmark/benchmark.h>
-#include <QCoreApplication>
 
 using namespace tekvora::posting;
 
@@ -55,7 +56,5 @@ BENCHMARK(postAll)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    return tekvora::bench::runBenchmarks(argc, argv);
 }

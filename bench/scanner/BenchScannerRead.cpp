@@ -7,10 +7,11 @@
 #include "scanner/emu/ScannerEmulator.h"
 #include "support/PresetPrompt.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+
+#include "BenchMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -76,9 +77,5 @@ BENCHMARK(readScannerIntoScanFile)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tekvora::bench::runBenchmarks(argc, argv);
 }

@@ -3,7 +3,9 @@
 // grid's first rows painted and the footer sums), scrolling through the month, and the peak
 // memory meanwhile.
 
+#include "db/BulkStatement.h"
 #include "db/Database.h"
+#include "db/StorageValue.h"
 #include "db/TableCreation.h"
 #include "stats/StatsQuery.h"
 #include "stats/ui/StatsGrid.h"
@@ -12,16 +14,15 @@
 #include "support/PresetPrompt.h"
 
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
-#include <QApplication>
+#include "GuiBenchMain.h"
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
-#include <cstdio>
 #include <memory>
 
 using namespace tekvora;
@@ -37,127 +38,82 @@ const QDate FirstDay(2024, 1, 1);
 constexpr int Days = 1096; // three years
 const StatsPeriod Month{QDate(2025, 6, 1), QDate(2025, 6, 30)};
 
-sqlite3 *handleOf(const QSqlDatabase &db)
+void run(QSqlQuery &query, const QString &sql)
 {
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        qFatal("no sqlite3 handle");
-    return *static_cast<sqlite3 *const *>(handle.constData());
+    if (!query.exec(sql))
+        qFatal("sqlite: %s", qPrintable(query.lastError().text()));
 }
 
-void check(int rc, sqlite3 *h)
+void run(db::BulkStatement &statement, const QVariantList &values)
 {
-    if (rc != SQLITE_OK && rc != SQLITE_DONE)
-        qFatal("sqlite: %s", sqlite3_errmsg(h));
-}
-
-sqlite3_stmt *prepare(sqlite3 *h, const char *sql)
-{
-    sqlite3_stmt *statement = nullptr;
-    check(sqlite3_prepare_v2(h, sql, -1, &statement, nullptr), h);
-    return statement;
-}
-
-void text(sqlite3_stmt *s, int i, const char *value)
-{
-    sqlite3_bind_text(s, i, value, -1, SQLITE_TRANSIENT);
+    if (!statement.exec(values))
+        qFatal("sqlite: %s", qPrintable(statement.lastError()));
 }
 
 // Stored date-time text of the day plus minutes.
-void stamp(char *out, const QDate &day, int minutes)
+QString stamp(const QDate &day, int minutes)
 {
-    const QDate d = day.addDays(minutes / 1440);
-    minutes %= 1440;
-    std::snprintf(out, 20, "%04d-%02d-%02d %02d:%02d:00", d.year(), d.month(), d.day(), minutes / 60, minutes % 60);
+    return db::dateTimeToStorage(day.addDays(minutes / 1440), QTime(minutes % 1440 / 60, minutes % 60));
 }
 
 // The secondary indexes of the statistics tables as the store created them; dropped while filling,
 // since building them afterwards in one sort is many times faster than keeping them up row by row.
-QStringList dropSecondaryIndexes(sqlite3 *h)
+QStringList dropSecondaryIndexes(QSqlQuery &query)
 {
-    QStringList creates;
-    sqlite3_stmt *list = prepare(h, "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"
-                                    " AND tbl_name IN ('MdeObj', 'MdePJ')");
-    QStringList names;
-    while (sqlite3_step(list) == SQLITE_ROW) {
-        names << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(list, 0)));
-        creates << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(list, 1)));
+    run(query, QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"
+                              " AND tbl_name IN ('MdeObj', 'MdePJ')"));
+    QStringList names, creates;
+    while (query.next()) {
+        names << query.value(0).toString();
+        creates << query.value(1).toString();
     }
-    sqlite3_finalize(list);
     for (const QString &name : names)
-        check(sqlite3_exec(h, QStringLiteral("DROP INDEX \"%1\"").arg(name).toUtf8().constData(), nullptr, nullptr,
-                           nullptr),
-              h);
+        run(query, QStringLiteral("DROP INDEX \"%1\"").arg(name));
     return creates;
 }
 
-// One transaction, two prepared statements on the raw handle, indexes built at the end.
-void fill(const QSqlDatabase &db)
+// One transaction, two bulk statements, indexes built at the end.
+void fill(QSqlDatabase db)
 {
-    sqlite3 *h = handleOf(db);
-    check(sqlite3_exec(h, "BEGIN", nullptr, nullptr, nullptr), h);
-    const QStringList indexes = dropSecondaryIndexes(h);
-    sqlite3_stmt *visit = prepare(h,
+    if (!db.transaction())
+        qFatal("cannot begin the fill");
+    QSqlQuery query(db);
+    const QStringList indexes = dropSecondaryIndexes(query);
+    db::BulkStatement visit(db,
         "INSERT INTO MdeObj (SC_ID, SC_Seq, SC_EntryType, SC_TourID, SC_TourNr, SC_ObjNr, SC_ObjID, SC_ObjBez, "
         "SC_TourDate, SC_StartTime, SC_EndTime, SC_Dauer, SC_DauerPers, SC_DauerJob, SC_CalcMode, SC_State, "
         "SC_ScannerID, SC_Ref) VALUES (?1, 0, 1, 0, 0, ?2, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, 0, 1, 4711, 0)");
-    sqlite3_stmt *person = prepare(h,
+    db::BulkStatement person(db,
         "INSERT INTO MdePJ (SC_ID, SC_Seq, SC_EntryType, SC_TourID, SC_TourNr, SC_ObjNr, SC_ObjID, SC_ObjBez, "
         "SC_PersNr, SC_Persname, SC_TaetigNr, SC_TaetigID, SC_JobID, SC_TaetigText, SC_TourDate, SC_StartPers, "
         "SC_EndPers, SC_DauerPers, SC_StartJob, SC_EndJob, SC_DauerJob, SC_CalcMode, SC_State, SC_ScannerID, "
         "SC_Ref) VALUES (?1, 0, 2, 0, 0, ?2, ?2, ?3, ?4, ?5, ?6, 0, 0, ?7, ?8, ?9, ?10, ?11, ?9, ?12, ?13, 0, 1, "
         "4711, ?14)");
-    char name[32], staffName[32], activity[32], day[20], start[20], end[20], jobEnd[20];
     qint64 id = 0;
     for (int i = 0; i < Visits; ++i) {
         const QDate date = FirstDay.addDays(qint64(i) * Days / Visits);
         const int startMinute = 6 * 60 + (i % 96) * 10; // some visits run past midnight
         const int minutes = 15 * (1 + i % 12);
         const int site = 1 + i % Sites;
-        std::snprintf(name, sizeof name, "Objekt %d", site);
-        stamp(day, date, 0);
-        stamp(start, date, startMinute);
-        stamp(end, date, startMinute + minutes);
+        const QString name = QStringLiteral("Objekt %1").arg(site);
+        const QString day = stamp(date, 0);
+        const QString start = stamp(date, startMinute);
+        const QString end = stamp(date, startMinute + minutes);
         const qint64 visitId = ++id;
-        sqlite3_bind_int64(visit, 1, visitId);
-        sqlite3_bind_int(visit, 2, site);
-        text(visit, 3, name);
-        text(visit, 4, day);
-        text(visit, 5, start);
-        text(visit, 6, end);
-        sqlite3_bind_double(visit, 7, minutes / 60.0);
-        sqlite3_bind_double(visit, 8, PersonsPerVisit * minutes / 60.0);
-        sqlite3_bind_double(visit, 9, PersonsPerVisit * minutes / 120.0);
-        check(sqlite3_step(visit), h);
-        sqlite3_reset(visit);
+        run(visit, {visitId, site, name, day, start, end, minutes / 60.0, PersonsPerVisit * minutes / 60.0,
+                    PersonsPerVisit * minutes / 120.0});
+        const QString jobEnd = stamp(date, startMinute + minutes / 2);
         for (int p = 0; p < PersonsPerVisit; ++p) {
             const int staff = 1 + (i * PersonsPerVisit + p) % Staff;
-            std::snprintf(staffName, sizeof staffName, "Mitarbeiter %d", staff);
-            std::snprintf(activity, sizeof activity, "Tätigkeit %d", 1 + p % 2);
-            stamp(jobEnd, date, startMinute + minutes / 2);
-            sqlite3_bind_int64(person, 1, ++id);
-            sqlite3_bind_int(person, 2, site);
-            text(person, 3, name);
-            sqlite3_bind_int(person, 4, staff);
-            text(person, 5, staffName);
-            sqlite3_bind_int(person, 6, 1 + p % 2);
-            text(person, 7, activity);
-            text(person, 8, day);
-            text(person, 9, start);
-            text(person, 10, end);
-            sqlite3_bind_double(person, 11, minutes / 60.0);
-            text(person, 12, jobEnd);
-            sqlite3_bind_double(person, 13, minutes / 120.0);
-            sqlite3_bind_int64(person, 14, visitId);
-            check(sqlite3_step(person), h);
-            sqlite3_reset(person);
+            run(person, {++id, site, name, staff, QStringLiteral("Mitarbeiter %1").arg(staff), 1 + p % 2,
+                         QStringLiteral("Tätigkeit %1").arg(1 + p % 2), day, start, end, minutes / 60.0, jobEnd,
+                         minutes / 120.0, visitId});
         }
     }
-    sqlite3_finalize(visit);
-    sqlite3_finalize(person);
     for (const QString &create : indexes)
-        check(sqlite3_exec(h, create.toUtf8().constData(), nullptr, nullptr, nullptr), h);
-    check(sqlite3_exec(h, "COMMIT", nullptr, nullptr, nullptr), h);
+        run(query, create);
+    if (!db.commit())
+        qFatal("cannot commit the fill");
 }
 
 double peakResidentMegabytes()
@@ -294,11 +250,5 @@ BENCHMARK(BM_ScrollBlock)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    g_fixture.reset();
-    return 0;
+    return tekvora::bench::runGuiBenchmarks(argc, argv, [] { g_fixture.reset(); });
 }

@@ -7,8 +7,9 @@
 #include "db/ClientUpgrade.h"
 #include "db/UpgradeProgress.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
+
+#include "BenchMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -64,9 +65,5 @@ BENCHMARK(BM_UpgradeLargeClient)->Unit(benchmark::kMillisecond)->Iterations(1)->
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tekvora::bench::runBenchmarks(argc, argv);
 }

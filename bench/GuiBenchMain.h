@@ -1,21 +1,17 @@
 #pragma once
 
-#include <QApplication>
+#include "BenchMain.h"
 
-#include <benchmark/benchmark.h>
+#include <QApplication>
 
 namespace tekvora::bench {
 
 /// main() of a benchmark over windows: headless unless a display is given.
-inline int runGuiBenchmarks(int argc, char **argv)
+inline int runGuiBenchmarks(int argc, char **argv, const std::function<void()> &beforeExit = {})
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv, beforeExit);
 }
 
 } // namespace tekvora::bench
